@@ -1,0 +1,74 @@
+#pragma once
+// The text-file layer every data file goes through: Windows-1252 lines ended by CR LF, read leniently,
+// rewritten only by a complete new version renamed over the old one, appended with a flush to disk.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Maravel {
+
+// What the layer needs from the operating system; tests put a failing double in its place.
+class Systeme_Fichiers {
+public:
+    enum class Etat { Present, Absent, Erreur };
+    struct Lecture {
+        Etat etat = Etat::Absent;
+        std::string contenu;
+    };
+
+    virtual ~Systeme_Fichiers() = default;
+    virtual Lecture Lire(const std::filesystem::path& fichier) = 0;
+    // Creates or empties the file, writes everything, flushes it to the disk and closes it.
+    virtual bool Ecrire(const std::filesystem::path& fichier, std::string_view contenu) = 0;
+    // Appends at the end (creating the file when needed) and flushes to the disk before returning.
+    virtual bool Ajouter(const std::filesystem::path& fichier, std::string_view contenu) = 0;
+    // Replaces `cible` by `source` in one step: at no moment is `cible` missing.
+    virtual bool Renommer(const std::filesystem::path& source, const std::filesystem::path& cible) = 0;
+    virtual bool Supprimer(const std::filesystem::path& fichier) = 0;
+    // The file's last byte, or nothing when it is empty, missing or unreadable.
+    virtual std::optional<char> Dernier_Octet(const std::filesystem::path& fichier) = 0;
+};
+
+class Systeme_Fichiers_Reel final : public Systeme_Fichiers {
+public:
+    Lecture Lire(const std::filesystem::path& fichier) override;
+    bool Ecrire(const std::filesystem::path& fichier, std::string_view contenu) override;
+    bool Ajouter(const std::filesystem::path& fichier, std::string_view contenu) override;
+    bool Renommer(const std::filesystem::path& source, const std::filesystem::path& cible) override;
+    bool Supprimer(const std::filesystem::path& fichier) override;
+    std::optional<char> Dernier_Octet(const std::filesystem::path& fichier) override;
+};
+
+// Lines without their CR LF (or LF). A last line without line end is kept; a final line end adds no
+// empty line.
+std::vector<std::string> Decouper_Lignes(std::string_view contenu);
+std::string Joindre_Lignes(const std::vector<std::string>& lignes);
+
+struct Lignes_Lues {
+    bool lisible = true; // false: the file exists but could not be read
+    bool present = false;
+    std::vector<std::string> lignes;
+};
+
+// A missing file reads as no line.
+Lignes_Lues Lire_Lignes(Systeme_Fichiers& fs, const std::filesystem::path& fichier);
+
+// Writes the lines to `brouillon` in the same folder, then renames it over `fichier`. On any failure the
+// old file stays whole and the scratch file is removed.
+bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier, const std::filesystem::path& brouillon,
+              const std::vector<std::string>& lignes);
+
+// A last line left without its line end by a hand edit is closed first, so that two lines never merge.
+bool Ajouter_Ligne(Systeme_Fichiers& fs, const std::filesystem::path& fichier, std::string_view ligne);
+
+// A file of the data folder named by Windows-1252 text.
+std::filesystem::path Chemin(const std::filesystem::path& dossier, std::string_view nom_1252);
+
+// Names of the scratch files of the data folder.
+inline constexpr std::string_view Brouillon = "Temporaire.txt";
+inline constexpr std::string_view Brouillon_Chrono = "Temporaire6.txt";
+
+} // namespace Maravel

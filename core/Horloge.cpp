@@ -1,0 +1,52 @@
+#include "core/Horloge.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace Maravel {
+
+namespace {
+
+Moment Depuis_Tm(const std::tm& t) {
+    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
+std::string Deux_Chiffres(int a, char sep, int b, char sep2, int c) {
+    char texte[48];
+    std::snprintf(texte, sizeof texte, "%02d%c%02d%c%02d", a, sep, b, sep2, c);
+    return texte;
+}
+
+} // namespace
+
+Moment Horloge_Systeme::UTC() const {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm t{};
+#ifdef _WIN32
+    gmtime_s(&t, &maintenant);
+#else
+    gmtime_r(&maintenant, &t);
+#endif
+    return Depuis_Tm(t);
+}
+
+Moment Horloge_Systeme::Local() const {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm t{};
+#ifdef _WIN32
+    localtime_s(&t, &maintenant);
+#else
+    localtime_r(&maintenant, &t);
+#endif
+    return Depuis_Tm(t);
+}
+
+std::string Texte_Heure(const Moment& m) {
+    return Deux_Chiffres(m.heure, ':', m.minute, ':', m.seconde);
+}
+
+std::string Texte_Date(const Moment& m) {
+    return Deux_Chiffres(m.jour, '/', m.mois, '/', ((m.annee % 100) + 100) % 100);
+}
+
+} // namespace Maravel

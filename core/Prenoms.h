@@ -1,0 +1,31 @@
+#pragma once
+// The first-name memory `Liste_Prenom.txt`: one line per callsign, shared by every activation.
+
+#include "core/Fichiers.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace Maravel {
+
+inline constexpr std::string_view Fichier_Prenoms = "Liste_Prenom.txt";
+
+struct Fiche_Prenom {
+    std::string Departement; // empty when stored as two blanks
+    std::string Prenom;      // capitals
+};
+
+// Callsign padded to 12, blank, department padded to 2, blank, first name (not padded).
+std::string Ligne_Prenom(std::string_view indicatif, std::string_view departement, std::string_view prenom);
+
+// The last line whose trimmed columns 1-12 equal the callsign; nothing when none (or no file).
+std::optional<Fiche_Prenom> Cherche_Prenom(Systeme_Fichiers& fs, const std::filesystem::path& dossier,
+                                           std::string_view indicatif);
+
+// Replaces every line with the same first 12 characters, or appends the line when the file holds none:
+// the decision is made from the file itself. Atomic through `Temporaire.txt`; a missing file is created.
+bool Ajout_Prenom(Systeme_Fichiers& fs, const std::filesystem::path& dossier, std::string_view ligne);
+
+} // namespace Maravel

@@ -1,0 +1,29 @@
+#pragma once
+// Text inside core/ is Windows-1252: one byte, one character, one column.
+// The windows convert at their boundary through this one pair.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace Maravel {
+
+// The Windows-1252 byte of a UTF-16 code unit, or nothing when the code page cannot hold it.
+std::optional<char> Octet_1252(char16_t unite);
+
+// True for a character that may be typed into a field: Windows-1252 can hold it and it is no control
+// character (line breaks, tabulations, DEL and the C1 range are all refused).
+bool Caractere_Admis(char16_t unite);
+
+// Nothing when one character of the text cannot be stored in Windows-1252.
+std::optional<std::string> Vers_1252(std::u16string_view texte);
+std::u16string Depuis_1252(std::string_view octets);
+
+// UTF-8 spelling of Windows-1252 text, for file names.
+std::u8string Utf8_Depuis_1252(std::string_view octets);
+
+// Capitals as the program stores them: a-z and the accented small letters of the code page.
+std::string Majuscules_1252(std::string_view octets);
+char Majuscule_1252(char octet);
+
+} // namespace Maravel

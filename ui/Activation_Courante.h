@@ -1,0 +1,25 @@
+#pragma once
+// The activation as the set-up window's fields hold it at this moment: the entry window reads it
+// there, never from the store, so that its files follow `Num_Activite` as it stands.
+
+#include <QString>
+
+struct Activation_Affichee {
+    QString Activeur;
+    QString Logger;
+    QString Num_Activite;
+    QString Nom_Activite;
+    QString Num_CP;
+    QString Nom_Commune;
+    QString Type_Activite;
+    QString Date_Activite;
+};
+
+class Source_Activation {
+public:
+    virtual ~Source_Activation() = default;
+    virtual Activation_Affichee Activation() const = 0;
+};
+
+inline const QString Revision = QStringLiteral(" 1.0.0");
+inline const QString Historique = QStringLiteral("V1.0.0   le 09/04/2012 création à patir de Maravel\r\n");

@@ -1,0 +1,69 @@
+#include "ui/Services.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+const QString Titre = QStringLiteral("Maravel_ON");
+const QString Section = QStringLiteral("Setup ");
+
+QString Cle_Complete(const QString& cle) {
+    return Section + QLatin1Char('/') + cle;
+}
+
+} // namespace
+
+void Messages_Qt::Information(const QString& texte) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
+    boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    boite.exec();
+}
+
+bool Messages_Qt::Question(const QString& texte) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
+    QPushButton* oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* non = boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(non);
+    boite.exec();
+    return boite.clickedButton() == oui;
+}
+
+Reglages::Reglages()
+#ifdef Q_OS_WIN
+    // Where Windows programs of this family keep their per-user settings.
+    : m_store(std::make_unique<QSettings>(QStringLiteral("VB and VBA Program Settings"), QStringLiteral("Assistant")))
+#else
+    : m_store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Maravel_ON"),
+                                          QStringLiteral("Assistant")))
+#endif
+{
+}
+
+Reglages::Reglages(const QString& fichier_ini)
+    : m_store(std::make_unique<QSettings>(fichier_ini, QSettings::IniFormat)) {}
+
+QString Reglages::Lire(const QString& cle, const QString& defaut) const {
+    return m_store->value(Cle_Complete(cle), defaut).toString();
+}
+
+void Reglages::Ecrire(const QString& cle, const QString& valeur) {
+    m_store->setValue(Cle_Complete(cle), valeur);
+    m_store->sync();
+}
+
+bool Reglages::Lire_Booleen(const QString& cle, bool defaut) const {
+    const QString texte = Lire(cle).trimmed().toLower();
+    if (texte == QLatin1String("true") || texte == QLatin1String("vrai") || texte == QLatin1String("1")) {
+        return true;
+    }
+    if (texte == QLatin1String("false") || texte == QLatin1String("faux") || texte == QLatin1String("0")) {
+        return false;
+    }
+    return defaut;
+}
+
+void Reglages::Ecrire_Booleen(const QString& cle, bool valeur) {
+    Ecrire(cle, valeur ? QStringLiteral("True") : QStringLiteral("False"));
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Everything the windows need from the outside world, created once by the program and by each test.
+
+#include "core/Fichiers.h"
+#include "core/Horloge.h"
+
+#include <QSettings>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+// OK notices and Yes/No questions: no icon, title "Maravel_ON", buttons in French.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    virtual void Information(const QString& texte) = 0;
+    // True only for Yes.
+    virtual bool Question(const QString& texte) = 0;
+};
+
+class Messages_Qt final : public Messages {
+public:
+    void Information(const QString& texte) override;
+    bool Question(const QString& texte) override;
+};
+
+// The per-user store: application "Assistant", section "Setup " (with its trailing blank).
+class Reglages {
+public:
+    // The user's own store.
+    Reglages();
+    // An INI file at this path (tests, and a portable store).
+    explicit Reglages(const QString& fichier_ini);
+
+    QString Lire(const QString& cle, const QString& defaut = {}) const;
+    void Ecrire(const QString& cle, const QString& valeur);
+    bool Lire_Booleen(const QString& cle, bool defaut) const;
+    void Ecrire_Booleen(const QString& cle, bool valeur);
+
+private:
+    std::unique_ptr<QSettings> m_store;
+};
+
+struct Services {
+    Messages& messages;
+    Reglages& reglages;
+    const Maravel::Horloge& horloge;
+    Maravel::Systeme_Fichiers& fichiers;
+    std::filesystem::path dossier; // WorkDir: every data file lives here
+    std::function<void()> fin_programme; // closing a main window ends the program
+};

@@ -1,0 +1,71 @@
+#include "ui/Sous_Programmes.h"
+
+#include "core/Texte1252.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+void Colorer(QWidget* champ, const QColor& couleur) {
+    QPalette palette = champ->palette();
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(groupe, QPalette::Base, couleur);
+    }
+    champ->setPalette(palette);
+}
+
+QColor Couleur(const QWidget* champ) {
+    return champ->palette().color(QPalette::Active, QPalette::Base);
+}
+
+std::string Vers_1252(const QString& texte) {
+    std::string octets;
+    octets.reserve(static_cast<std::size_t>(texte.size()));
+    for (const QChar c : texte) {
+        octets.push_back(Maravel::Octet_1252(c.unicode()).value_or('?'));
+    }
+    return octets;
+}
+
+QString Depuis_1252(std::string_view octets) {
+    return QString::fromStdU16String(Maravel::Depuis_1252(octets));
+}
+
+QValidator::State Validateur_1252::validate(QString& texte, int&) const {
+    for (const QChar c : texte) {
+        if (!Maravel::Caractere_Admis(c.unicode())) {
+            return Invalid;
+        }
+    }
+    return Acceptable;
+}
+
+void Limiter_Au_1252(QLineEdit* champ) {
+    champ->setValidator(new Validateur_1252(champ));
+}
+
+void Centrer(QWidget* fenetre) {
+    const QScreen* ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
+    if (ecran == nullptr) {
+        return;
+    }
+    const QRect zone = ecran->geometry();
+    const QSize taille = fenetre->frameGeometry().size();
+    fenetre->move(zone.x() + (zone.width() - taille.width()) / 2, zone.y() + (zone.height() - taille.height()) / 2);
+}
+
+bool Majuscule_Tapee(QLineEdit* champ, QKeyEvent* touche) {
+    const QString texte = touche->text();
+    if (texte.size() != 1 || texte[0] < QLatin1Char('a') || texte[0] > QLatin1Char('z')) {
+        return false;
+    }
+    champ->insert(texte.toUpper());
+    return true;
+}
+
+bool Est_Entree(const QKeyEvent* touche) {
+    return touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
+}

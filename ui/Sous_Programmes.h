@@ -1,0 +1,44 @@
+#pragma once
+// Routines the windows share.
+
+#include <QColor>
+#include <QString>
+#include <QValidator>
+
+#include <string>
+#include <string_view>
+
+class QKeyEvent;
+class QLineEdit;
+class QWidget;
+
+inline const QColor Vert_Clair{192, 255, 192};
+inline const QColor Jaune_Clair{255, 255, 192};
+
+// Background of a text box (kept when the box is disabled, as operators expect from the yellow fields).
+void Colorer(QWidget* champ, const QColor& couleur);
+QColor Couleur(const QWidget* champ);
+
+// The one pair between the windows' text and the files' Windows-1252. Fields only hold characters the
+// code page can store, so the conversion to 1252 replaces nothing in practice; a stray character
+// becomes "?" rather than being lost silently.
+std::string Vers_1252(const QString& texte);
+QString Depuis_1252(std::string_view octets);
+
+// Refuses any text holding a character Windows-1252 cannot store or a control character, so that a
+// pasted line break or an emoji never reaches a file.
+class Validateur_1252 final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int& position) const override;
+};
+void Limiter_Au_1252(QLineEdit* champ);
+
+// Left and top that centre the window on its screen (integer halves).
+void Centrer(QWidget* fenetre);
+
+// Small letters a-z typed into a callsign-like field become capitals: the key is consumed and its
+// capital inserted. True when the event was handled.
+bool Majuscule_Tapee(QLineEdit* champ, QKeyEvent* touche);
+
+bool Est_Entree(const QKeyEvent* touche);
