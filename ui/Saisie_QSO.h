@@ -1,20 +1,165 @@
 #pragma once
 // The QSO entry window: the activation being logged, the clock, the entry fields and the log's list.
+// Its behaviour is split in three files: the frame, load and clock (Saisie_QSO.cpp), the entry of one
+// QSO from the keyboard with its validation (Saisie_QSO_Champs.cpp), and the editing of logged QSOs
+// (Saisie_QSO_Liste.cpp).
 
+#include "core/Journal.h"
+#include "core/Qso.h"
 #include "ui/Activation_Courante.h"
 #include "ui/Services.h"
 
 #include <QMainWindow>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
 
 class Saisie_QSO : public QMainWindow {
     Q_OBJECT
 public:
     Saisie_QSO(Services& services, const Source_Activation& setup, QWidget* parent = nullptr);
 
+    // One tick of the clock (the timer calls it every second; tests call it after setting their clock).
+    void Timer1_Timer();
+
+    bool Mode_Edition() const { return m_mode_edition; }
+    bool Mode_Ajout() const { return m_mode_ajout; }
+    bool Champ_Refrappe() const { return m_champ_refrappe; }
+    const std::string& Date_Courante() const { return m_date_courante; }
+    const std::string& Ligne_Selectionnee() const { return m_ligne_selectionnee; }
+    const std::string& Ligne_Log_Selectionnee() const { return m_ligne_log_selectionnee; }
+    const std::string& Ligne_Effacee() const { return m_ligne_effacee; }
+
 protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    // Frame and load.
+    void Construire_Controles();
+    void Construire_Menus();
+    void Charger();
+    QString Texte_Label3() const;
+    Maravel::Journal Log() const;
+
+    // Keyboard flow of one QSO.
+    bool Touche_Indi_Q(QKeyEvent* touche);
+    bool Touche_Champ(QLineEdit* champ, QKeyEvent* touche);
+    bool Touche_Liste(QComboBox* liste, QKeyEvent* touche);
+    void Entree_Indi_Q();
+    void Entree_Champ(QLineEdit* champ);
+    void Entree_Bande_Q();
+    void Entree_Mode_Q();
+    void Ouvrir_Champ(QWidget* champ);
+    void Separateur_Automatique(QLineEdit* champ);
+    void Regle_Refrappe(QLineEdit* champ);
+    void Rapports_Par_Defaut();
+    bool Reussite_Cherche_Indicatif();
+    void Cherche_Prenom(const std::string& indicatif);
+
+    // Validation and cancel.
+    bool Touche_Validation(const QKeyEvent* touche) const;
+    bool Controle_Touche_Validation(QLineEdit* champ);
+    bool Controle_Avant_Ecriture();
+    void Refuser(QWidget* champ, const QString& message);
+    void Valide_Q_Click();
+    void Valider_Depuis_Champ(QLineEdit* champ);
+    void Valider(bool depuis_bouton);
+    bool Ecrire_Qso();
+    std::optional<std::string> Ligne_Depuis_Champs();
+    bool Mettre_A_Jour_Prenoms();
+    bool Date_Heure_Tapees() const;
+    void Annule_Saisie();
+    void Afficher_Date_Heure(bool visibles);
+    void Cacher_Date_Heure_Sauf_Differee();
+
+    // The log's list and its editing.
+    void Recharger_Liste();
+    void Selectionner_Derniere_Ligne();
+    void Selection(int ligne);
+    void Afficher_Numero_Suivant();
+    void Edite_QSO_Click();
+    void Efface_QSO_Click();
+    void Recupere_Click();
+    void Ajout_QSO_Click();
+    void Signaler_Echec(Maravel::Resultat_Journal resultat);
+
+    // Entry modes.
+    void Choisir_UTC(bool utc);
+    void Choisir_Differee(bool differee);
+    void Choisir_Refrappe(bool refrappe);
+
     Services& m_services;
     const Source_Activation& m_setup;
+
+    // Entry fields.
+    QLineEdit* m_num_q = nullptr;
+    QLineEdit* m_date_q = nullptr;
+    QLineEdit* m_heure_q = nullptr;
+    QLineEdit* m_indi_q = nullptr;
+    QLineEdit* m_dpt_q = nullptr;
+    QLineEdit* m_prenom_q = nullptr;
+    QLineEdit* m_qrkr_q = nullptr;
+    QLineEdit* m_qrke_q = nullptr;
+    QLineEdit* m_observation_q = nullptr;
+    QComboBox* m_mode_q = nullptr;
+    QComboBox* m_bande_q = nullptr;
+    QLabel* m_label10 = nullptr; // "Date"
+    QLabel* m_label6 = nullptr;  // "Heure"
+
+    QPushButton* m_valide_q = nullptr;
+    QPushButton* m_annule_q = nullptr;
+    QPushButton* m_edite_qso = nullptr;
+    QPushButton* m_efface_qso = nullptr;
+    QPushButton* m_recupere = nullptr;
+    QPushButton* m_ajout_qso = nullptr;
+    QPushButton* m_recherche = nullptr;
+
+    QLabel* m_label1 = nullptr;  // greeting
+    QLabel* m_label3 = nullptr;  // activation line
+    QLabel* m_label4 = nullptr;  // postal code
+    QLabel* m_label21 = nullptr; // commune
+    QLabel* m_label37 = nullptr; // UTC clock
+    QLabel* m_label34 = nullptr; // local clock
+    QLabel* m_label33 = nullptr; // date of the active time base
+    QLabel* m_entete = nullptr;
+    QLabel* m_status = nullptr;
+    QListWidget* m_liste_qso = nullptr;
+    QTimer* m_timer1 = nullptr;
+
+    QAction* m_mnu_utc_oui = nullptr;
+    QAction* m_mnu_utc_non = nullptr;
+    QAction* m_mnu_diff_non = nullptr;
+    QAction* m_mnu_diff_oui = nullptr;
+    QAction* m_mnu_refrappe_non = nullptr;
+    QAction* m_mnu_refrappe_oui = nullptr;
+
+    bool m_mode_edition = false;
+    bool m_mode_ajout = false;
+    bool m_champ_refrappe = false;
+
+    std::string m_date_courante;
+
+    // The log as last loaded into the list: the list is rebuilt from the file after every change.
+    std::vector<std::string> m_lignes;
+    std::string m_ligne_selectionnee;
+    std::string m_ligne_log_selectionnee;
+    std::size_t m_numero_selectionne = 0; // 0: no current line
+    std::string m_ligne_effacee;
+
+    // The QSO being edited, as it was when the edit began.
+    std::size_t m_numero_edite = 0;
+    std::string m_ligne_editee;
 };

@@ -2,6 +2,8 @@
 
 #include "core/Texte1252.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,6 +47,22 @@ QValidator::State Validateur_1252::validate(QString& texte, int&) const {
 
 void Limiter_Au_1252(QLineEdit* champ) {
     champ->setValidator(new Validateur_1252(champ));
+}
+
+bool Chasse_Fixe(const QFont& police) {
+    // Measured rather than asked: some monospaced fonts do not declare themselves so.
+    const QFontMetrics mesures(police);
+    return mesures.horizontalAdvance(QStringLiteral("iiiii")) == mesures.horizontalAdvance(QStringLiteral("WWWWW"));
+}
+
+QFont Police_Fixe() {
+    QFont police(QStringLiteral("Terminal"));
+    police.setStyleHint(QFont::TypeWriter);
+    police.setFixedPitch(true);
+    if (Chasse_Fixe(police)) {
+        return police;
+    }
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 void Centrer(QWidget* fenetre) {

@@ -2,6 +2,7 @@
 // Routines the windows share.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QValidator>
 
@@ -33,6 +34,11 @@ public:
     State validate(QString& texte, int& position) const override;
 };
 void Limiter_Au_1252(QLineEdit* champ);
+
+// The fixed-pitch font of the QSO lists ("Terminal" where it exists, else the system's fixed font), so
+// that their columns line up under their headers.
+QFont Police_Fixe();
+bool Chasse_Fixe(const QFont& police);
 
 // Left and top that centre the window on its screen (integer halves).
 void Centrer(QWidget* fenetre);

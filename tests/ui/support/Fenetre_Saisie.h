@@ -1,0 +1,88 @@
+#pragma once
+// An entry window on a test activation, shown and active so that focus and keys behave as on screen.
+
+#include "Support.h"
+#include "ui/Activation_Courante.h"
+#include "ui/Saisie_QSO.h"
+#include "ui/Sous_Programmes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+class Activation_Test final : public Source_Activation {
+public:
+    Activation_Affichee valeurs{QStringLiteral("F/ON4XYZ/P"), QString(),           QStringLiteral("DMF-123"),
+                                QStringLiteral("Château de Halloy"), QStringLiteral("5590"), QStringLiteral("Halloy"),
+                                QStringLiteral("Activation"), QStringLiteral("12/11/05")};
+    Activation_Affichee Activation() const override { return valeurs; }
+};
+
+class Fenetre_Saisie {
+public:
+    Environnement_Test env;
+    Activation_Test setup;
+    std::unique_ptr<Saisie_QSO> fenetre;
+
+    // The log file of the test activation.
+    QString Nom_Log() const { return setup.valeurs.Num_Activite + QStringLiteral(".txt"); }
+    QByteArray Log() const { return env.Lire_Fichier(Nom_Log()); }
+
+    void Ouvrir() {
+        fenetre = std::make_unique<Saisie_QSO>(env.services(), setup);
+        fenetre->show();
+        QVERIFY(QTest::qWaitForWindowActive(fenetre.get()));
+    }
+
+    template <typename T = QLineEdit> T* Controle(const char* nom) const {
+        T* controle = fenetre->findChild<T*>(QLatin1String(nom));
+        if (controle == nullptr) {
+            qFatal("Contrôle introuvable : %s", nom);
+        }
+        return controle;
+    }
+    QLineEdit* Champ(const char* nom) const { return Controle<QLineEdit>(nom); }
+    QComboBox* Liste(const char* nom) const { return Controle<QComboBox>(nom); }
+    QLabel* Label(const char* nom) const { return Controle<QLabel>(nom); }
+    QPushButton* Bouton(const char* nom) const { return Controle<QPushButton>(nom); }
+    QListWidget* Liste_QSO() const { return Controle<QListWidget>("Liste_QSO"); }
+    QAction* Menu(const char* nom) const { return Controle<QAction>(nom); }
+
+    // Types into the widget that has the focus, as the operator does.
+    static void Taper(const QString& texte) {
+        for (const QChar c : texte) {
+            QWidget* cible = QApplication::focusWidget();
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(cible, c.toLatin1());
+            } else { // QTest only maps ASCII to keys: the rest arrives as text, as from a keyboard layout
+                QTest::sendKeyEvent(QTest::Press, cible, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, cible, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        }
+    }
+    static void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), touche, modificateurs);
+    }
+    static void Entree() { Touche(Qt::Key_Return); }
+    static void Plus() { Touche(Qt::Key_Plus, Qt::KeypadModifier); }
+    static QString Focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+};
+
+// A log line as the program writes it: date, time, callsign, department, first name, reports, mode, band,
+// remarks, each padded to its columns.
+inline QByteArray Ligne(const char* date, const char* heure, const char* indicatif, const char* dpt,
+                        const char* prenom, const char* rst_r, const char* rst_e, const char* mode, const char* bande,
+                        const char* observations = "") {
+    auto champ = [](const char* texte, int largeur) {
+        return QByteArray(texte).leftJustified(largeur, ' ');
+    };
+    return champ(date, 10) + champ(heure, 7) + champ(indicatif, 14) + champ(dpt, 4) + champ(prenom, 17) +
+           champ(rst_r, 4) + champ(rst_e, 4) + champ(mode, 6) + QByteArray(bande).rightJustified(3, ' ') + " Mhz " +
+           champ(observations, 30) + "\r\n";
+}
