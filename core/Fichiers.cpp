@@ -2,9 +2,9 @@
 
 #include "core/Texte1252.h"
 
+#include <array>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #ifdef _WIN32
@@ -42,7 +42,8 @@ bool Ecrire_Flux(const std::filesystem::path& fichier, std::string_view contenu,
     if (flux == nullptr) {
         return false;
     }
-    bool reussi = std::fwrite(contenu.data(), 1, contenu.size(), flux) == contenu.size();
+    // An empty view may carry a null pointer, which fwrite must never receive.
+    bool reussi = contenu.empty() || std::fwrite(contenu.data(), 1, contenu.size(), flux) == contenu.size();
     reussi = Vers_Disque(flux) && reussi;
     reussi = std::fclose(flux) == 0 && reussi;
     return reussi;
@@ -66,12 +67,29 @@ Systeme_Fichiers::Lecture Systeme_Fichiers_Reel::Lire(const std::filesystem::pat
     if (!std::filesystem::exists(fichier, erreur)) {
         return {erreur ? Etat::Erreur : Etat::Absent, {}};
     }
-    std::ifstream flux(fichier, std::ios::binary);
-    if (!flux) {
+    // Read in blocks through the C stream: a read error (a folder in place of the file, a failing disk)
+    // then shows in ferror instead of escaping as an exception from the stream buffer. The size is only a
+    // hint that spares the text repeated growth; the loop reads whatever the file holds.
+#ifdef _WIN32
+    std::FILE* flux = _wfopen(fichier.c_str(), L"rb");
+#else
+    std::FILE* flux = std::fopen(fichier.c_str(), "rb");
+#endif
+    if (flux == nullptr) {
         return {Etat::Erreur, {}};
     }
-    std::string contenu{std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
-    if (flux.bad()) {
+    std::string contenu;
+    if (const auto taille = std::filesystem::file_size(fichier, erreur); !erreur) {
+        contenu.reserve(static_cast<std::size_t>(taille));
+    }
+    std::array<char, 1 << 16> bloc;
+    std::size_t lus = 0;
+    while ((lus = std::fread(bloc.data(), 1, bloc.size(), flux)) > 0) {
+        contenu.append(bloc.data(), lus);
+    }
+    const bool echec = std::ferror(flux) != 0;
+    std::fclose(flux);
+    if (echec) {
         return {Etat::Erreur, {}};
     }
     return {Etat::Present, std::move(contenu)};
@@ -85,7 +103,8 @@ bool Systeme_Fichiers_Reel::Ajouter(const std::filesystem::path& fichier, std::s
     return Ecrire_Flux(fichier, contenu, true);
 }
 
-bool Systeme_Fichiers_Reel::Renommer(const std::filesystem::path& source, const std::filesystem::path& cible) {
+bool Systeme_Fichiers_Reel::Renommer(const std::filesystem::path& source,
+                                     const std::filesystem::path& cible) {
     std::error_code erreur;
     std::filesystem::rename(source, cible, erreur);
     if (erreur) {
@@ -159,8 +178,8 @@ Lignes_Lues Lire_Lignes(Systeme_Fichiers& fs, const std::filesystem::path& fichi
     return {false, true, {}};
 }
 
-bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier, const std::filesystem::path& brouillon,
-              const std::vector<std::string>& lignes) {
+bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier,
+              const std::filesystem::path& brouillon, const std::vector<std::string>& lignes) {
     if (fs.Ecrire(brouillon, Joindre_Lignes(lignes)) && fs.Renommer(brouillon, fichier)) {
         return true;
     }

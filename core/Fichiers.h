@@ -58,8 +58,8 @@ Lignes_Lues Lire_Lignes(Systeme_Fichiers& fs, const std::filesystem::path& fichi
 
 // Writes the lines to `brouillon` in the same folder, then renames it over `fichier`. On any failure the
 // old file stays whole and the scratch file is removed.
-bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier, const std::filesystem::path& brouillon,
-              const std::vector<std::string>& lignes);
+bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier,
+              const std::filesystem::path& brouillon, const std::vector<std::string>& lignes);
 
 // A last line left without its line end by a hand edit is closed first, so that two lines never merge.
 bool Ajouter_Ligne(Systeme_Fichiers& fs, const std::filesystem::path& fichier, std::string_view ligne);

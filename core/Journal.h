@@ -30,6 +30,7 @@ public:
     bool Ajouter(std::string_view ligne);
 
     // Replaces QSO `numero` (from 1), which must still hold `ancienne`; an identical twin elsewhere stays.
+    // When the lines have shifted, the QSO is found again by its text if no twin makes that ambiguous.
     Resultat_Journal Remplacer(std::size_t numero, std::string_view ancienne, std::string_view nouvelle);
 
     // Removes QSO `numero`, which must still hold `ancienne`.
@@ -50,13 +51,17 @@ std::vector<std::string> Efface_Ligne_Log(const std::vector<std::string>& lignes
 // `ligne` goes before the first line whose moment is later than or equal to its own, or at the end.
 std::vector<std::string> Insere_Ligne_Chrono(const std::vector<std::string>& lignes, std::string_view ligne);
 
-// "jj/mm/aa" → "jj/mm/ssaa": 50 to 99 are 19xx, 00 to 49 are 20xx.
+// "jj/mm/aa" → "jj/mm/ssaa": 50 to 99 are 19xx, 00 to 49 are 20xx. A text that is not 8 characters with a
+// two-digit year comes back unchanged.
 std::string Date_Complete(std::string_view date);
 
 // Sortable moment of a log line (yyyymmddhhmm); a date or time that cannot be read is the earliest moment.
 long long Moment_Ligne(std::string_view ligne);
+inline constexpr long long Moment_Illisible = -1;
 
 // Next QSO number for a log of `nombre_lignes` lines.
-inline std::size_t Numero_Suivant(std::size_t nombre_lignes) { return nombre_lignes + 1; }
+inline std::size_t Numero_Suivant(std::size_t nombre_lignes) {
+    return nombre_lignes + 1;
+}
 
 } // namespace Maravel

@@ -20,12 +20,28 @@ struct QsoRecord {
     std::string Mode;         // at most 4
     std::string Bande;        // at most 3, in MHz
     std::string Observations; // at most 30, capitals
+
+    friend bool operator==(const QsoRecord&, const QsoRecord&) = default;
 };
 
-enum class Champ_Qso { Date, Heure, Indicatif, Departement, Prenom, Rst_Recu, Rst_Envoye, Mode, Bande, Observations };
+enum class Champ_Qso {
+    Date,
+    Heure,
+    Indicatif,
+    Departement,
+    Prenom,
+    Rst_Recu,
+    Rst_Envoye,
+    Mode,
+    Bande,
+    Observations
+};
 
 // Widest text each field may hold in its column.
 std::size_t Largeur_Maxi(Champ_Qso champ);
+// 1-based log column where the field starts.
+std::size_t Colonne_Debut(Champ_Qso champ);
+inline constexpr std::size_t Largeur_Ligne_Qso = 104;
 
 // The first field whose text is longer than its column, if any.
 std::optional<Champ_Qso> Champ_Trop_Long(const QsoRecord& qso);
@@ -39,5 +55,7 @@ QsoRecord Lire_Ligne_Qso(std::string_view ligne);
 // The list line: the number right-aligned in 4 columns (wider past 9999), two blanks, the log line.
 std::string Ligne_Affichee(std::size_t numero, std::string_view ligne);
 inline constexpr std::size_t Decalage_Affichage = 6;
+// The log line inside a list line, also past QSO 9999 where the number takes more than 4 columns.
+std::string_view Ligne_Log_Affichee(std::string_view affichee);
 
 } // namespace Maravel

@@ -13,7 +13,8 @@ int Controle_Date(std::string_view texte);
 // 0 when the text has the form "hh:mm" (99:99 passes), 1 otherwise.
 int Controle_Heure(std::string_view texte);
 
-// French station: first character F (or f), or one of the ten two-letter prefixes TH TK TM TP TQ TV TW HW HX HY.
+// French station: first character F (or f), or one of the ten two-letter prefixes TH TK TM TP TQ TV TW HW HX
+// HY.
 bool Est_Francais(std::string_view indicatif);
 
 struct Qso_Anterieur {
@@ -23,7 +24,8 @@ struct Qso_Anterieur {
 };
 
 // The first log line whose trimmed callsign, band and mode equal the given texts exactly.
-std::optional<Qso_Anterieur> Cherche_Indicatif(const std::vector<std::string>& lignes, std::string_view indicatif,
-                                               std::string_view bande, std::string_view mode);
+std::optional<Qso_Anterieur> Cherche_Indicatif(const std::vector<std::string>& lignes,
+                                               std::string_view indicatif, std::string_view bande,
+                                               std::string_view mode);
 
 } // namespace Maravel

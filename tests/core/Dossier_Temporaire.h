@@ -11,8 +11,8 @@ class Dossier_Temporaire {
 public:
     Dossier_Temporaire() {
         std::random_device alea;
-        m_chemin = std::filesystem::temp_directory_path() / ("maravel_test_" + std::to_string(alea()) + "_" +
-                                                             std::to_string(alea()));
+        m_chemin = std::filesystem::temp_directory_path() /
+                   ("maravel_test_" + std::to_string(alea()) + "_" + std::to_string(alea()));
         std::filesystem::create_directories(m_chemin);
     }
     ~Dossier_Temporaire() {

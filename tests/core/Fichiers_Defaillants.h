@@ -24,7 +24,9 @@ public:
         return Compter() && m_reel.Renommer(s, c);
     }
     bool Supprimer(const std::filesystem::path& f) override { return Compter() && m_reel.Supprimer(f); }
-    std::optional<char> Dernier_Octet(const std::filesystem::path& f) override { return m_reel.Dernier_Octet(f); }
+    std::optional<char> Dernier_Octet(const std::filesystem::path& f) override {
+        return m_reel.Dernier_Octet(f);
+    }
 
 private:
     bool Compter() { return ++m_operations != m_echec_a; }

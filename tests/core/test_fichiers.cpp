@@ -42,7 +42,8 @@ TEST(Reecrire, InterrompueLaisseLAncienFichierEntier) {
         Dossier_Temporaire dossier;
         Fichiers_Defaillants fs(echec);
         dossier.Ecrire("liste.txt", "ligne 1\r\nligne 2\r\n");
-        EXPECT_FALSE(Reecrire(fs, dossier.Chemin() / "liste.txt", dossier.Chemin() / "Temporaire.txt", {"neuf"}))
+        EXPECT_FALSE(
+            Reecrire(fs, dossier.Chemin() / "liste.txt", dossier.Chemin() / "Temporaire.txt", {"neuf"}))
             << "échec à l'opération " << echec;
         EXPECT_EQ(dossier.Lire("liste.txt"), "ligne 1\r\nligne 2\r\n") << "échec à l'opération " << echec;
         EXPECT_FALSE(dossier.Existe("Temporaire.txt")) << "échec à l'opération " << echec;

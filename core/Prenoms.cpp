@@ -1,0 +1,80 @@
+#include "core/Prenoms.h"
+
+#include "core/Colonnes.h"
+#include "core/Texte1252.h"
+
+#include <vector>
+
+namespace Maravel {
+
+namespace {
+
+constexpr std::size_t Largeur_Indicatif = 12;
+
+// Lines shortened by a hand edit still compare on their whole 12 columns.
+std::string Cle(std::string_view ligne) {
+    return Complete(Colonnes(ligne, 1, Largeur_Indicatif), Largeur_Indicatif);
+}
+
+std::filesystem::path Fichier(const std::filesystem::path& dossier) {
+    return Chemin(dossier, Fichier_Prenoms);
+}
+
+} // namespace
+
+std::string Ligne_Prenom(std::string_view indicatif, std::string_view departement, std::string_view prenom) {
+    std::string ligne = Complete(indicatif, Largeur_Indicatif);
+    ligne += ' ';
+    ligne += Complete(departement, 2);
+    ligne += ' ';
+    ligne += prenom;
+    return ligne;
+}
+
+std::optional<Fiche_Prenom> Cherche_Prenom(Systeme_Fichiers& fs, const std::filesystem::path& dossier,
+                                           std::string_view indicatif) {
+    const auto lues = Lire_Lignes(fs, Fichier(dossier));
+    std::optional<Fiche_Prenom> trouvee;
+    // The scan goes to the end: when a callsign appears twice, its last line wins.
+    for (const auto& ligne : lues.lignes) {
+        if (Sans_Blancs(Colonnes(ligne, 1, Largeur_Indicatif)) != indicatif) {
+            continue;
+        }
+        const auto departement = Colonnes(ligne, 14, 2);
+        trouvee = Fiche_Prenom{Sans_Blancs(departement).empty() ? std::string{} : std::string(departement),
+                               Majuscules_1252(Colonnes_Fin(ligne, 17))};
+    }
+    return trouvee;
+}
+
+bool Ajout_Prenom(Systeme_Fichiers& fs, const std::filesystem::path& dossier, std::string_view ligne) {
+    // A callsign longer than its 12 columns would be taken for another one and overwrite its line.
+    if (ligne.size() < 16 || ligne[Largeur_Indicatif] != ' ' || ligne[15] != ' ') {
+        return false;
+    }
+    const auto fichier = Fichier(dossier);
+    auto lues = Lire_Lignes(fs, fichier);
+    // Writing over a memory that could not be read would lose every callsign it holds.
+    if (!lues.lisible) {
+        return false;
+    }
+    const std::string cle = Cle(ligne);
+    bool trouvee = false;
+    bool changee = false;
+    for (auto& existante : lues.lignes) {
+        if (Cle(existante) == cle) {
+            trouvee = true;
+            changee = changee || existante != ligne;
+            existante = ligne;
+        }
+    }
+    if (!trouvee) {
+        return Ajouter_Ligne(fs, fichier, ligne);
+    }
+    if (!changee) {
+        return true;
+    }
+    return Reecrire(fs, fichier, Chemin(dossier, Brouillon), lues.lignes);
+}
+
+} // namespace Maravel

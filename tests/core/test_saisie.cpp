@@ -1,0 +1,68 @@
+#include "core/Qso.h"
+#include "core/Saisie.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace Maravel;
+
+TEST(Controle_Date_Heure, FormeSeulement) {
+    const std::pair<std::string, int> dates[] = {
+        {"01/03/24", 0}, {"99/99/99", 0}, {"32/13/99", 0}, {"1/3/24", 1}, {"01/03/2024", 1},
+        {"01-03-24", 1}, {"0a/03/24", 1}, {"01/03/2 ", 1}, {"", 1},       {"01/03/\xB2\xB3", 1},
+    };
+    for (const auto& [texte, attendu] : dates) {
+        EXPECT_EQ(Controle_Date(texte), attendu) << texte;
+    }
+    const std::pair<std::string, int> heures[] = {
+        {"14:25", 0}, {"99:99", 0}, {"14h25", 1}, {"1425", 1}, {"14:2a", 1}, {" 4:25", 1}, {"14:255", 1},
+    };
+    for (const auto& [texte, attendu] : heures) {
+        EXPECT_EQ(Controle_Heure(texte), attendu) << texte;
+    }
+}
+
+TEST(Est_Francais, PrefixeFOuListeDeDeuxLettres) {
+    for (const char* francais : {"F1ABC", "f1abc", "F", "TH1A", "TK5XX", "TM100", "TP2CE", "TQ1", "TV6A",
+                                 "TW1", "HW5A", "HX1", "HY2Z"}) {
+        EXPECT_TRUE(Est_Francais(francais)) << francais;
+    }
+    for (const char* etranger : {"TA1A", "HB9XYZ", "T", "H", "", "G3ABC", "EF1A", "ON4AB"}) {
+        EXPECT_FALSE(Est_Francais(etranger)) << etranger;
+    }
+}
+
+TEST(Cherche_Indicatif, PremiereLigneMemeIndicatifBandeEtMode) {
+    auto qso = [](std::string date, std::string indicatif, std::string bande, std::string mode,
+                  std::string prenom) {
+        return *Ligne_Qso({date, "10:00", indicatif, "", prenom, "59", "59", mode, bande, ""});
+    };
+    const std::vector<std::string> log = {
+        "ligne \xE9"
+        "crite \xE0 la main",
+        "",
+        qso("01/03/24", "F1ABC", "14", "SSB", "PAUL"),
+        qso("02/03/24", "F1ABC", "7", "CW", "PAUL"),
+        qso("03/03/24", "F1ABC", "7", "SSB", "PAUL"),
+        qso("04/03/24", "F1ABC", "7", "SSB", "PIERRE"),
+        qso("05/03/24", "G3X", "144", "FM", ""),
+    };
+    const auto trouve = Cherche_Indicatif(log, "F1ABC", "7", "SSB");
+    ASSERT_TRUE(trouve.has_value());
+    EXPECT_EQ(trouve->Date, "03/03/24");
+    EXPECT_EQ(trouve->Heure, "10:00");
+    EXPECT_EQ(trouve->Prenom, "PAUL");
+
+    const auto sans_prenom = Cherche_Indicatif(log, "G3X", "144", "FM");
+    ASSERT_TRUE(sans_prenom.has_value());
+    EXPECT_EQ(sans_prenom->Prenom, "");
+
+    // Exact comparison: case counts and the given texts are not trimmed.
+    const std::array<std::array<const char*, 3>, 4> absents = {
+        {{"F1ABC", "14", "CW"}, {"f1abc", "7", "SSB"}, {"F1ABC", "7", "ssb"}, {"F1ABC", " 7", "SSB"}}};
+    for (const auto& [indicatif, bande, mode] : absents) {
+        EXPECT_FALSE(Cherche_Indicatif(log, indicatif, bande, mode).has_value())
+            << indicatif << "/" << bande << "/" << mode;
+    }
+}
