@@ -34,6 +34,9 @@ public:
     // One tick of the clock (the timer calls it every second; tests call it after setting their clock).
     void Timer1_Timer();
 
+    // Rebuilds the list from the log file and selects its last line.
+    void Recharger_Liste();
+
     bool Mode_Edition() const { return m_mode_edition; }
     bool Mode_Ajout() const { return m_mode_ajout; }
     bool Champ_Refrappe() const { return m_champ_refrappe; }
@@ -86,7 +89,6 @@ private:
     void Cacher_Date_Heure_Sauf_Differee();
 
     // The log's list and its editing.
-    void Recharger_Liste();
     void Selectionner_Derniere_Ligne();
     void Selection(int ligne);
     void Afficher_Numero_Suivant();
