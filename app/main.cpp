@@ -39,8 +39,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(Revision.trimmed());
 
     QCommandLineParser options;
-    options.setApplicationDescription(
-        QStringLiteral("Assistant de log pour les activations radioamateurs (châteaux et sites référencés)."));
+    options.setApplicationDescription(QStringLiteral(
+        "Assistant de log pour les activations radioamateurs (châteaux et sites référencés)."));
     options.addHelpOption();
     options.addVersionOption();
     const QCommandLineOption option_dossier(
@@ -53,7 +53,8 @@ int main(int argc, char* argv[]) {
 
     Messages_Qt messages;
     const QString dossier =
-        QDir(options.isSet(option_dossier) ? options.value(option_dossier) : Dossier_Par_Defaut()).absolutePath();
+        QDir(options.isSet(option_dossier) ? options.value(option_dossier) : Dossier_Par_Defaut())
+            .absolutePath();
     if (!QDir().mkpath(dossier) || !Dossier_Inscriptible(dossier)) {
         messages.Information(QStringLiteral("Le dossier des données ne peut pas être utilisé : ") +
                              QDir::toNativeSeparators(dossier));
@@ -73,8 +74,10 @@ int main(int argc, char* argv[]) {
     Reglages reglages;
     Maravel::Horloge_Systeme horloge;
     Maravel::Systeme_Fichiers_Reel fichiers;
-    Services services{messages, reglages, horloge, fichiers, std::filesystem::path(dossier.toStdU16String()),
-                      [] { QCoreApplication::quit(); }};
+    Services services{
+        messages, reglages, horloge, fichiers, std::filesystem::path(dossier.toStdU16String()), [] {
+            QCoreApplication::quit();
+        }};
 
     Setup setup(services);
     setup.Demarrer();

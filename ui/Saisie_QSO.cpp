@@ -23,16 +23,18 @@
 namespace {
 
 const QStringList Modes = {QStringLiteral("SSB"), QStringLiteral("CW")};
-const QStringList Bandes = {QStringLiteral("1.8"), QStringLiteral("3.5"), QStringLiteral("7"),  QStringLiteral("10"),
-                            QStringLiteral("14"),  QStringLiteral("18"),  QStringLiteral("21"), QStringLiteral("24"),
-                            QStringLiteral("28"),  QStringLiteral("50"),  QStringLiteral("144")};
+const QStringList Bandes = {QStringLiteral("1.8"), QStringLiteral("3.5"), QStringLiteral("7"),
+                            QStringLiteral("10"),  QStringLiteral("14"),  QStringLiteral("18"),
+                            QStringLiteral("21"),  QStringLiteral("24"),  QStringLiteral("28"),
+                            QStringLiteral("50"),  QStringLiteral("144")};
 
-const QString Bulle_Validation =
-    QStringLiteral("Si tout est correct, appuyez sur la touche \"+\", F10\", \"F11\", F12\", \"F13\"  ou sur le "
-                   "bouton validez");
+const QString Bulle_Validation = QStringLiteral(
+    "Si tout est correct, appuyez sur la touche \"+\", F10\", \"F11\", F12\", \"F13\"  ou sur le "
+    "bouton validez");
 
-const QString Texte_Entete = QStringLiteral("   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    "
-                                            "E   Mode     Bande      Observations");
+const QString Texte_Entete =
+    QStringLiteral("   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    "
+                   "E   Mode     Bande      Observations");
 
 template <typename Controle> Controle* Nommer(Controle* controle, const char* nom) {
     controle->setObjectName(QLatin1String(nom));
@@ -204,21 +206,24 @@ void Saisie_QSO::Construire_Controles() {
     m_valide_q->setEnabled(false);
     m_annule_q = Nouveau_Bouton("Annule_Q", QStringLiteral("Annuler  une saisie"),
                                 QStringLiteral("Annule les saisies en cours"));
-    m_edite_qso = Nouveau_Bouton("Edite_QSO", QStringLiteral("Editer un QSO"),
-                                 QStringLiteral("Selectionnez un QSO dans la liste des QSO puis cliquer sur le "
-                                                "bouton \"Editer un QSO\""));
-    m_efface_qso = Nouveau_Bouton("Efface_QSO", QStringLiteral("Supprimer un QSO"),
-                                  QStringLiteral("Selectionnez un QSO dans la liste des QSO puis cliquer sur le "
-                                                 "bouton \"Supprimer un QSO\""));
+    m_edite_qso =
+        Nouveau_Bouton("Edite_QSO", QStringLiteral("Editer un QSO"),
+                       QStringLiteral("Selectionnez un QSO dans la liste des QSO puis cliquer sur le "
+                                      "bouton \"Editer un QSO\""));
+    m_efface_qso =
+        Nouveau_Bouton("Efface_QSO", QStringLiteral("Supprimer un QSO"),
+                       QStringLiteral("Selectionnez un QSO dans la liste des QSO puis cliquer sur le "
+                                      "bouton \"Supprimer un QSO\""));
     m_recupere = Nouveau_Bouton("Recupere", QStringLiteral("Recuperer un QSO"));
     m_recupere->setEnabled(false);
     m_ajout_qso = Nouveau_Bouton("Ajout_QSO", QStringLiteral("Inserer un QSO"));
-    m_recherche = Nouveau_Bouton("Recherche", QStringLiteral("Rechercher un QSO"),
-                                 QStringLiteral("Permet la recherche d'un QSO par Indicatif, Date ou Departement"));
+    m_recherche =
+        Nouveau_Bouton("Recherche", QStringLiteral("Rechercher un QSO"),
+                       QStringLiteral("Permet la recherche d'un QSO par Indicatif, Date ou Departement"));
     m_recherche->setEnabled(false); // the search window comes with its own work
     auto* boutons = new QHBoxLayout;
-    for (QPushButton* bouton : {m_valide_q, m_annule_q, m_edite_qso, m_efface_qso, m_recupere, m_ajout_qso,
-                                m_recherche}) {
+    for (QPushButton* bouton :
+         {m_valide_q, m_annule_q, m_edite_qso, m_efface_qso, m_recupere, m_ajout_qso, m_recherche}) {
         bouton->setAutoDefault(false);
         boutons->addWidget(bouton);
     }
@@ -252,13 +257,13 @@ void Saisie_QSO::Construire_Controles() {
 
     setCentralWidget(centre);
 
-    for (QWidget* champ : {static_cast<QWidget*>(m_date_q), static_cast<QWidget*>(m_heure_q),
-                           static_cast<QWidget*>(m_indi_q), static_cast<QWidget*>(m_dpt_q),
-                           static_cast<QWidget*>(m_prenom_q), static_cast<QWidget*>(m_qrkr_q),
-                           static_cast<QWidget*>(m_qrke_q), static_cast<QWidget*>(m_observation_q),
-                           static_cast<QWidget*>(m_mode_q), static_cast<QWidget*>(m_mode_q->lineEdit()),
-                           static_cast<QWidget*>(m_bande_q), static_cast<QWidget*>(m_bande_q->lineEdit()),
-                           static_cast<QWidget*>(m_valide_q)}) {
+    for (QWidget* champ :
+         {static_cast<QWidget*>(m_date_q), static_cast<QWidget*>(m_heure_q), static_cast<QWidget*>(m_indi_q),
+          static_cast<QWidget*>(m_dpt_q), static_cast<QWidget*>(m_prenom_q), static_cast<QWidget*>(m_qrkr_q),
+          static_cast<QWidget*>(m_qrke_q), static_cast<QWidget*>(m_observation_q),
+          static_cast<QWidget*>(m_mode_q), static_cast<QWidget*>(m_mode_q->lineEdit()),
+          static_cast<QWidget*>(m_bande_q), static_cast<QWidget*>(m_bande_q->lineEdit()),
+          static_cast<QWidget*>(m_valide_q)}) {
         champ->installEventFilter(this);
     }
     connect(m_valide_q, &QPushButton::clicked, this, &Saisie_QSO::Valide_Q_Click);
@@ -289,8 +294,8 @@ void Saisie_QSO::Construire_Menus() {
         return m;
     };
     // A pair of items of which exactly one carries the check mark.
-    auto paire = [this, &action](QMenu* parent, const char* nom_1, const QString& legende_1, const char* nom_2,
-                                 const QString& legende_2) {
+    auto paire = [this, &action](QMenu* parent, const char* nom_1, const QString& legende_1,
+                                 const char* nom_2, const QString& legende_2) {
         QAction* premier = action(parent, nom_1, legende_1);
         QAction* second = action(parent, nom_2, legende_2);
         auto* groupe = new QActionGroup(this);
@@ -305,7 +310,8 @@ void Saisie_QSO::Construire_Menus() {
     // Exports, report, display, labels and help come with their own work: shown, not yet usable.
     action(fichier, "Mnu_ADIF", QStringLiteral("Exporter au format ADIF"))->setEnabled(false);
     action(fichier, "Mnu_C_Trafic", QStringLiteral("Exporter au format C_Trafic"))->setEnabled(false);
-    connect(action(fichier, "Mnu_Quitter", QStringLiteral("Quitter")), &QAction::triggered, this, &QWidget::close);
+    connect(action(fichier, "Mnu_Quitter", QStringLiteral("Quitter")), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* setup = menu("Mnu_Setup", QStringLiteral("Setup"));
     std::tie(m_mnu_utc_oui, m_mnu_utc_non) =
@@ -327,12 +333,14 @@ void Saisie_QSO::Construire_Menus() {
     connect(m_mnu_refrappe_oui, &QAction::triggered, this, [this] { Choisir_Refrappe(true); });
     connect(m_mnu_refrappe_non, &QAction::triggered, this, [this] { Choisir_Refrappe(false); });
 
-    action(menu("Mnu_Imprimer", QStringLiteral("Imprimer")), "Mnu_Imp_Log", QStringLiteral("le log de l'activité"))
+    action(menu("Mnu_Imprimer", QStringLiteral("Imprimer")), "Mnu_Imp_Log",
+           QStringLiteral("le log de l'activité"))
         ->setEnabled(false);
     action(menu("Mnu_Sauvegarder", QStringLiteral("Sauvegarder")), "Mnu_Enr_Log",
            QStringLiteral("le log de l'activité"))
         ->setEnabled(false);
-    action(menu("Mnu_Afficher", QStringLiteral("Afficher")), "Mnu_Aff_Log", QStringLiteral("le log de l'activité"))
+    action(menu("Mnu_Afficher", QStringLiteral("Afficher")), "Mnu_Aff_Log",
+           QStringLiteral("le log de l'activité"))
         ->setEnabled(false);
     action(menu("Mnu_Etique", QStringLiteral("Etiquettes")), "Mnu_Etiquettes",
            QStringLiteral("Imprimer les étiquettes pour QSL"))

@@ -22,7 +22,8 @@ const QString Message_Departement = QStringLiteral("2 caractères pour le dépar
 const QString Trop_Long_Prenom = QStringLiteral("15 caracteres maxi");
 const QString Trop_Long_3 = QStringLiteral("3 caracteres maxi");
 const QString Trop_Long_Observation = QStringLiteral("30 caracteres maxi");
-const QString Message_Date = QStringLiteral("Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques");
+const QString Message_Date =
+    QStringLiteral("Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques");
 const QString Message_Heure =
     QStringLiteral("Attention le format de l'heure doit etre hhmm les ':' sont automatique");
 
@@ -147,8 +148,8 @@ void Saisie_QSO::Regle_Refrappe(QLineEdit* champ) {
 }
 
 void Saisie_QSO::Rapports_Par_Defaut() {
-    const QString rapport = m_mode_q->currentText() == QLatin1String("CW") ? QStringLiteral("599")
-                                                                           : QStringLiteral("59");
+    const QString rapport =
+        m_mode_q->currentText() == QLatin1String("CW") ? QStringLiteral("599") : QStringLiteral("59");
     m_qrke_q->setText(rapport);
     m_qrkr_q->setText(rapport);
 }
@@ -184,9 +185,9 @@ void Saisie_QSO::Entree_Indi_Q() {
 // True when the station was worked already on this band and mode and the operator drops the entry.
 bool Saisie_QSO::Reussite_Cherche_Indicatif() {
     const auto log = Log().Lire();
-    const auto anterieur = Maravel::Cherche_Indicatif(log.lignes, Vers_1252(m_indi_q->text()),
-                                                      Vers_1252(m_bande_q->currentText()),
-                                                      Vers_1252(m_mode_q->currentText()));
+    const auto anterieur =
+        Maravel::Cherche_Indicatif(log.lignes, Vers_1252(m_indi_q->text()),
+                                   Vers_1252(m_bande_q->currentText()), Vers_1252(m_mode_q->currentText()));
     if (!anterieur) {
         return false;
     }
@@ -265,7 +266,8 @@ void Saisie_QSO::Entree_Bande_Q() {
         m_services.messages.Information(Trop_Long_3);
         return;
     }
-    const int indice = m_bande_q->findText(m_bande_q->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int indice =
+        m_bande_q->findText(m_bande_q->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_services.reglages.Ecrire(QStringLiteral("Bande Activite"), QString::number(indice));
     m_champ_refrappe = false;
     Colorer(m_indi_q, Jaune_Clair);
@@ -306,7 +308,8 @@ bool Saisie_QSO::Controle_Touche_Validation(QLineEdit* champ) {
     } else if (champ == m_heure_q) {
         const QString heure = champ->text();
         if (longueur != 5) {
-            refus = QStringLiteral("Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)");
+            refus = QStringLiteral(
+                "Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)");
         } else if (Controle_Heure(heure.left(2) + QLatin1Char(':') + heure.right(2)) != 0) {
             refus = QStringLiteral("Attention le format de l'heure doit etre hh:mm");
         } else if (Controle_Heure(heure) != 0) {
@@ -455,8 +458,9 @@ std::optional<std::string> Saisie_QSO::Ligne_Depuis_Champs() {
     qso.Observations = Vers_1252(m_observation_q->text());
     auto ligne = Maravel::Ligne_Qso(qso);
     if (!ligne) {
-        m_services.messages.Information(QStringLiteral("Le QSO ne tient pas dans les colonnes du log : il n'a "
-                                                       "pas été écrit."));
+        m_services.messages.Information(
+            QStringLiteral("Le QSO ne tient pas dans les colonnes du log : il n'a "
+                           "pas été écrit."));
     }
     return ligne;
 }
@@ -467,9 +471,9 @@ bool Saisie_QSO::Mettre_A_Jour_Prenoms() {
     if (Maravel::Ajout_Prenom(m_services.fichiers, m_services.dossier, ligne)) {
         return true;
     }
-    m_services.messages.Information(
-        QStringLiteral("La liste des prénoms (Liste_Prenom.txt) ne peut pas être mise à jour : le QSO n'a pas "
-                       "été écrit. Vérifiez le dossier des données puis validez à nouveau."));
+    m_services.messages.Information(QStringLiteral(
+        "La liste des prénoms (Liste_Prenom.txt) ne peut pas être mise à jour : le QSO n'a pas "
+        "été écrit. Vérifiez le dossier des données puis validez à nouveau."));
     return false;
 }
 

@@ -25,9 +25,9 @@ void Choisir_Texte(QComboBox* liste, const QString& texte) {
 void Saisie_QSO::Recharger_Liste() {
     auto log = Log().Lire();
     if (!log.lisible) {
-        m_services.messages.Information(QStringLiteral("Le log ne peut pas être lu : ") +
-                                        QDir::toNativeSeparators(QString::fromStdU16String(
-                                            Log().Fichier().u16string())));
+        m_services.messages.Information(
+            QStringLiteral("Le log ne peut pas être lu : ") +
+            QDir::toNativeSeparators(QString::fromStdU16String(Log().Fichier().u16string())));
         return;
     }
     m_lignes = std::move(log.lignes);
@@ -136,8 +136,8 @@ void Saisie_QSO::Efface_QSO_Click() {
 void Saisie_QSO::Recupere_Click() {
     m_recupere->setEnabled(false);
     if (m_ligne_effacee.empty()) {
-        m_services.messages.Information(
-            QStringLiteral("Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme."));
+        m_services.messages.Information(QStringLiteral(
+            "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme."));
         return;
     }
     const std::string_view ligne = m_ligne_effacee;

@@ -33,10 +33,11 @@ bool Messages_Qt::Question(const QString& texte) {
 Reglages::Reglages()
 #ifdef Q_OS_WIN
     // Where Windows programs of this family keep their per-user settings.
-    : m_store(std::make_unique<QSettings>(QStringLiteral("VB and VBA Program Settings"), QStringLiteral("Assistant")))
-#else
-    : m_store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Maravel_ON"),
+    : m_store(std::make_unique<QSettings>(QStringLiteral("VB and VBA Program Settings"),
                                           QStringLiteral("Assistant")))
+#else
+    : m_store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                          QStringLiteral("Maravel_ON"), QStringLiteral("Assistant")))
 #endif
 {
 }

@@ -48,6 +48,6 @@ struct Services {
     Reglages& reglages;
     const Maravel::Horloge& horloge;
     Maravel::Systeme_Fichiers& fichiers;
-    std::filesystem::path dossier; // WorkDir: every data file lives here
+    std::filesystem::path dossier;       // WorkDir: every data file lives here
     std::function<void()> fin_programme; // closing a main window ends the program
 };

@@ -52,7 +52,8 @@ void Limiter_Au_1252(QLineEdit* champ) {
 bool Chasse_Fixe(const QFont& police) {
     // Measured rather than asked: some monospaced fonts do not declare themselves so.
     const QFontMetrics mesures(police);
-    return mesures.horizontalAdvance(QStringLiteral("iiiii")) == mesures.horizontalAdvance(QStringLiteral("WWWWW"));
+    return mesures.horizontalAdvance(QStringLiteral("iiiii")) ==
+           mesures.horizontalAdvance(QStringLiteral("WWWWW"));
 }
 
 QFont Police_Fixe() {
@@ -72,7 +73,8 @@ void Centrer(QWidget* fenetre) {
     }
     const QRect zone = ecran->geometry();
     const QSize taille = fenetre->frameGeometry().size();
-    fenetre->move(zone.x() + (zone.width() - taille.width()) / 2, zone.y() + (zone.height() - taille.height()) / 2);
+    fenetre->move(zone.x() + (zone.width() - taille.width()) / 2,
+                  zone.y() + (zone.height() - taille.height()) / 2);
 }
 
 bool Majuscule_Tapee(QLineEdit* champ, QKeyEvent* touche) {

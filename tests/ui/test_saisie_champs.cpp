@@ -50,15 +50,21 @@ private Q_SLOTS:
         QCOMPARE(Couleur(m->Champ("Dpt_Q")), Vert_Clair);
         QCOMPARE(Couleur(m->Champ("Indi_Q")), Jaune_Clair);
         QVERIFY(m->Bouton("Valide_Q")->isEnabled());
-        for (const auto& [texte, suivant] : std::vector<std::pair<QString, QString>>{
-                 {"75", "Prenom_Q"}, {"jean", "QRKR_Q"}, {"", "QRKE_Q"}, {"", "Observation_Q"}, {"château", "Valide_Q"}}) {
+        for (const auto& [texte, suivant] :
+             std::vector<std::pair<QString, QString>>{{"75", "Prenom_Q"},
+                                                      {"jean", "QRKR_Q"},
+                                                      {"", "QRKE_Q"},
+                                                      {"", "Observation_Q"},
+                                                      {"château", "Valide_Q"}}) {
             F::Taper(texte);
             F::Entree();
             QCOMPARE(F::Focus(), suivant);
         }
         F::Entree(); // on the button
-        QCOMPARE(m->Log(), Ligne("01/03/24", "14:25", "F1ABC", "75", "JEAN", "59", "59", "SSB", "3.5", "CH\xC2TEAU"));
-        QCOMPARE(m->env.Lire_Fichier(QStringLiteral("Liste_Prenom.txt")), QByteArray("F1ABC        75 JEAN\r\n"));
+        QCOMPARE(m->Log(),
+                 Ligne("01/03/24", "14:25", "F1ABC", "75", "JEAN", "59", "59", "SSB", "3.5", "CH\xC2TEAU"));
+        QCOMPARE(m->env.Lire_Fichier(QStringLiteral("Liste_Prenom.txt")),
+                 QByteArray("F1ABC        75 JEAN\r\n"));
         QCOMPARE(m->Champ("Num_Q")->text(), QStringLiteral("2"));
         QCOMPARE(m->Liste_QSO()->count(), 1);
         QCOMPARE(m->Liste_QSO()->currentRow(), 0);
@@ -118,7 +124,8 @@ private Q_SLOTS:
         // A validation key before the time is typed writes nothing.
         Saisir(QStringLiteral("G4ABC"), {});
         F::Plus();
-        QCOMPARE(Messages(), QStringList{"Attention le format de l'heure doit etre hhmm les ':' sont automatique"});
+        QCOMPARE(Messages(),
+                 QStringList{"Attention le format de l'heure doit etre hhmm les ':' sont automatique"});
         QCOMPARE(F::Focus(), QStringLiteral("Heure_Q"));
         QCOMPARE(m->Log().count('\n'), 1);
     }
@@ -128,15 +135,38 @@ private Q_SLOTS:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("message"); // empty: accepted
         QTest::addColumn<QString>("suivant");
-        QTest::newRow("dpt vide") << "Dpt_Q" << "" << "" << "Prenom_Q";
-        QTest::newRow("dpt 1") << "Dpt_Q" << "7" << "2 caractères pour le département" << "Dpt_Q";
-        QTest::newRow("dpt 3") << "Dpt_Q" << "751" << "2 caractères pour le département" << "Dpt_Q";
-        QTest::newRow("prenom 15") << "Prenom_Q" << "ABCDEFGHIJKLMNO" << "" << "QRKR_Q";
-        QTest::newRow("prenom 16") << "Prenom_Q" << "ABCDEFGHIJKLMNOP" << "15 caracteres maxi" << "Prenom_Q";
-        QTest::newRow("rst r 4") << "QRKR_Q" << "5999" << "3 caracteres maxi" << "QRKR_Q";
-        QTest::newRow("rst e 3") << "QRKE_Q" << "579" << "" << "Observation_Q";
-        QTest::newRow("obs 31") << "Observation_Q" << QString(31, 'x') << "30 caracteres maxi" << "Observation_Q";
-        QTest::newRow("obs 30") << "Observation_Q" << QString(30, 'x') << "" << "Valide_Q";
+        QTest::newRow("dpt vide") << "Dpt_Q"
+                                  << ""
+                                  << ""
+                                  << "Prenom_Q";
+        QTest::newRow("dpt 1") << "Dpt_Q"
+                               << "7"
+                               << "2 caractères pour le département"
+                               << "Dpt_Q";
+        QTest::newRow("dpt 3") << "Dpt_Q"
+                               << "751"
+                               << "2 caractères pour le département"
+                               << "Dpt_Q";
+        QTest::newRow("prenom 15") << "Prenom_Q"
+                                   << "ABCDEFGHIJKLMNO"
+                                   << ""
+                                   << "QRKR_Q";
+        QTest::newRow("prenom 16") << "Prenom_Q"
+                                   << "ABCDEFGHIJKLMNOP"
+                                   << "15 caracteres maxi"
+                                   << "Prenom_Q";
+        QTest::newRow("rst r 4") << "QRKR_Q"
+                                 << "5999"
+                                 << "3 caracteres maxi"
+                                 << "QRKR_Q";
+        QTest::newRow("rst e 3") << "QRKE_Q"
+                                 << "579"
+                                 << ""
+                                 << "Observation_Q";
+        QTest::newRow("obs 31") << "Observation_Q" << QString(31, 'x') << "30 caracteres maxi"
+                                << "Observation_Q";
+        QTest::newRow("obs 30") << "Observation_Q" << QString(30, 'x') << ""
+                                << "Valide_Q";
     }
     void controles_a_l_entree_des_champs() {
         QFETCH(QString, champ);
@@ -185,14 +215,16 @@ private Q_SLOTS:
         QTest::mouseClick(m->Champ("Date_Q"), Qt::LeftButton);
         F::Taper(QStringLiteral("1/3/24"));
         F::Entree();
-        QCOMPARE(Messages(), QStringList{"Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques"});
+        QCOMPARE(Messages(),
+                 QStringList{"Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques"});
         QVERIFY(m->Champ("Date_Q")->text().isEmpty());
         F::Taper(QStringLiteral("321399"));
         F::Entree();
         QCOMPARE(F::Focus(), QStringLiteral("Heure_Q"));
         F::Taper(QStringLiteral("14h25"));
         F::Entree();
-        QCOMPARE(Messages().last(), QStringLiteral("Attention le format de l'heure doit etre hhmm les ':' sont automatique"));
+        QCOMPARE(Messages().last(),
+                 QStringLiteral("Attention le format de l'heure doit etre hhmm les ':' sont automatique"));
         QCOMPARE(m->Champ("Heure_Q")->text(), QStringLiteral("14:h25"));
     }
 
@@ -203,11 +235,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("bande_stockee");
         QTest::addColumn<QString>("mode_stocke");
         QTest::addColumn<QString>("rapport");
-        QTest::newRow("144 CW") << "144" << "CW" << QStringList{} << "10" << "1" << "599";
-        QTest::newRow("RTTY tapé") << "7" << "RTTY" << QStringList{} << "2" << "-1" << "59";
-        QTest::newRow("cw en minuscules") << "21" << "cw" << QStringList{} << "6" << "-1" << "59";
-        QTest::newRow("1296 refusé") << "1296" << "" << QStringList{"3 caracteres maxi"} << "" << "" << "59";
-        QTest::newRow("PSK31 refusé") << "10" << "PSK31" << QStringList{"3 caracteres maxi"} << "3" << "" << "59";
+        QTest::newRow("144 CW") << "144"
+                                << "CW" << QStringList{} << "10"
+                                << "1"
+                                << "599";
+        QTest::newRow("RTTY tapé") << "7"
+                                   << "RTTY" << QStringList{} << "2"
+                                   << "-1"
+                                   << "59";
+        QTest::newRow("cw en minuscules") << "21"
+                                          << "cw" << QStringList{} << "6"
+                                          << "-1"
+                                          << "59";
+        QTest::newRow("1296 refusé") << "1296"
+                                     << "" << QStringList{"3 caracteres maxi"} << ""
+                                     << ""
+                                     << "59";
+        QTest::newRow("PSK31 refusé") << "10"
+                                      << "PSK31" << QStringList{"3 caracteres maxi"} << "3"
+                                      << ""
+                                      << "59";
     }
     void bande_et_mode_avec_leurs_reglages() {
         QFETCH(QString, bande);
@@ -237,14 +284,19 @@ private Q_SLOTS:
     void regle_des_prefixes_francais_data() {
         QTest::addColumn<QString>("indicatif");
         QTest::addColumn<QString>("suivant");
-        QTest::newRow("F") << "F1ABC" << "Dpt_Q";
-        QTest::newRow("f tapé") << "f5xyz" << "Dpt_Q";
+        QTest::newRow("F") << "F1ABC"
+                           << "Dpt_Q";
+        QTest::newRow("f tapé") << "f5xyz"
+                                << "Dpt_Q";
         for (const char* prefixe : {"TH", "TK", "TM", "TP", "TQ", "TV", "TW", "HW", "HX", "HY"}) {
             QTest::newRow(prefixe) << QString::fromLatin1(prefixe) + QStringLiteral("5ABC") << "Dpt_Q";
         }
-        QTest::newRow("TA") << "TA1ABC" << "Prenom_Q";
-        QTest::newRow("HB") << "HB9ABC" << "Prenom_Q";
-        QTest::newRow("ON") << "ON4ABC" << "Prenom_Q";
+        QTest::newRow("TA") << "TA1ABC"
+                            << "Prenom_Q";
+        QTest::newRow("HB") << "HB9ABC"
+                            << "Prenom_Q";
+        QTest::newRow("ON") << "ON4ABC"
+                            << "Prenom_Q";
     }
     void regle_des_prefixes_francais() {
         QFETCH(QString, indicatif);
@@ -351,14 +403,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("message");
-        QTest::newRow("heure 4") << "Heure_Q" << "1425"
-                                 << "Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)";
-        QTest::newRow("heure point") << "Heure_Q" << "14.25" << "Attention le format date doit etre hh:mm";
-        QTest::newRow("heure lettre") << "Heure_Q" << "1a:25" << "Attention le format de l'heure doit etre hh:mm";
-        QTest::newRow("date") << "Date_Q" << "1/3/2024"
+        QTest::newRow("heure 4")
+            << "Heure_Q"
+            << "1425"
+            << "Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)";
+        QTest::newRow("heure point") << "Heure_Q"
+                                     << "14.25"
+                                     << "Attention le format date doit etre hh:mm";
+        QTest::newRow("heure lettre") << "Heure_Q"
+                                      << "1a:25"
+                                      << "Attention le format de l'heure doit etre hh:mm";
+        QTest::newRow("date") << "Date_Q"
+                              << "1/3/2024"
                               << "Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques ";
         QTest::newRow("prenom") << "Prenom_Q" << QString(16, 'A') << "15 caracteres maxi";
-        QTest::newRow("rst") << "QRKE_Q" << "5999" << "3 caracteres maxi";
+        QTest::newRow("rst") << "QRKE_Q"
+                             << "5999"
+                             << "3 caracteres maxi";
         QTest::newRow("obs") << "Observation_Q" << QString(31, 'A') << "30 caracteres maxi";
     }
     void controles_des_touches_de_validation() {
@@ -383,11 +444,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("message");
-        QTest::newRow("indicatif 13") << "Indi_Q" << "F1ABCDEFGHIJK" << "12 caracteres maxi";
-        QTest::newRow("indicatif vide") << "Indi_Q" << "" << "Entrez un indicatif";
-        QTest::newRow("departement 3") << "Dpt_Q" << "751" << "2 caractères pour le département";
-        QTest::newRow("mode 5") << "Mode_Q" << "PSK31" << "3 caracteres maxi";
-        QTest::newRow("bande 4") << "Bande_Q" << "1296" << "3 caracteres maxi";
+        QTest::newRow("indicatif 13") << "Indi_Q"
+                                      << "F1ABCDEFGHIJK"
+                                      << "12 caracteres maxi";
+        QTest::newRow("indicatif vide") << "Indi_Q"
+                                        << ""
+                                        << "Entrez un indicatif";
+        QTest::newRow("departement 3") << "Dpt_Q"
+                                       << "751"
+                                       << "2 caractères pour le département";
+        QTest::newRow("mode 5") << "Mode_Q"
+                                << "PSK31"
+                                << "3 caracteres maxi";
+        QTest::newRow("bande 4") << "Bande_Q"
+                                 << "1296"
+                                 << "3 caracteres maxi";
     }
     void validation_refusee_pour_un_champ_qui_deborde() {
         QFETCH(QString, champ);

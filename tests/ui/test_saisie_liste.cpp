@@ -13,7 +13,8 @@ namespace {
 QByteArray Qso(int numero, const char* date = "01/03/24", const char* mode = "SSB", const char* rst = "59") {
     const QByteArray heure = QStringLiteral("10:%1").arg(numero, 2, 10, QLatin1Char('0')).toLatin1();
     const QByteArray indicatif = "F" + QByteArray::number(numero) + "ABC";
-    return Ligne(date, heure.constData(), indicatif.constData(), "75", "JEAN", rst, rst, mode, "7", "PORTABLE");
+    return Ligne(date, heure.constData(), indicatif.constData(), "75", "JEAN", rst, rst, mode, "7",
+                 "PORTABLE");
 }
 
 QByteArray Log_De(int nombre) {
@@ -81,7 +82,8 @@ private Q_SLOTS:
         QVERIFY(!m->fenetre->Mode_Edition());
         QCOMPARE(m->Champ("Num_Q")->text(), QStringLiteral("13"));
         QVERIFY(!m->Champ("Date_Q")->isVisible());
-        QCOMPARE(m->env.Lire_Fichier(QStringLiteral("Liste_Prenom.txt")), QByteArray("F7ABC        75 JEAN\r\n"));
+        QCOMPARE(m->env.Lire_Fichier(QStringLiteral("Liste_Prenom.txt")),
+                 QByteArray("F7ABC        75 JEAN\r\n"));
 
         // Two digits need no leading zero.
         Cliquer_Ligne(12);
@@ -101,8 +103,9 @@ private Q_SLOTS:
         m->Champ("Observation_Q")->selectAll();
         F::Taper(QStringLiteral("qrp"));
         F::Touche(Qt::Key_F9);
-        QCOMPARE(m->Log(), Qso(1) + twin + Qso(3) +
-                               Ligne("01/03/24", "10:02", "F2ABC", "75", "JEAN", "59", "59", "SSB", "7", "QRP"));
+        QCOMPARE(m->Log(),
+                 Qso(1) + twin + Qso(3) +
+                     Ligne("01/03/24", "10:02", "F2ABC", "75", "JEAN", "59", "59", "SSB", "7", "QRP"));
     }
 
     void departement_de_deux_blancs_rendu_vide() {
@@ -147,7 +150,8 @@ private Q_SLOTS:
         // Nothing was deleted in this run: said plainly, nothing written.
         Cliquer("Recupere");
         QCOMPARE(m->env.messages.textes.last(),
-                 QStringLiteral("Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme."));
+                 QStringLiteral(
+                     "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme."));
         QCOMPARE(m->Log(), Log_De(3));
         QVERIFY(!m->Bouton("Recupere")->isEnabled());
 
@@ -201,10 +205,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("heure");
         QTest::addColumn<int>("place"); // line of the inserted QSO, from 0
         const QByteArray an_2000 = Qso(1, "01/01/00") + Qso(2, "01/01/00");
-        QTest::newRow("1999 avant 2000") << an_2000 << "311299" << "2359" << 0;
-        QTest::newRow("même moment avant") << Log_De(3) << "010324" << "1002" << 1;
-        QTest::newRow("après le dernier") << Log_De(3) << "020324" << "0800" << 3;
-        QTest::newRow("log vide") << QByteArray() << "010324" << "1200" << 0;
+        QTest::newRow("1999 avant 2000") << an_2000 << "311299"
+                                         << "2359" << 0;
+        QTest::newRow("même moment avant") << Log_De(3) << "010324"
+                                           << "1002" << 1;
+        QTest::newRow("après le dernier") << Log_De(3) << "020324"
+                                          << "0800" << 3;
+        QTest::newRow("log vide") << QByteArray() << "010324"
+                                  << "1200" << 0;
     }
     void insertion_a_sa_place_dans_le_temps() {
         QFETCH(QByteArray, log);
@@ -234,10 +242,11 @@ private Q_SLOTS:
         for (QByteArray& ligne : lignes) {
             ligne += '\n';
         }
-        const QString date_tapee = date.left(2) + QLatin1Char('/') + date.mid(2, 2) + QLatin1Char('/') + date.right(2);
+        const QString date_tapee =
+            date.left(2) + QLatin1Char('/') + date.mid(2, 2) + QLatin1Char('/') + date.right(2);
         const QString heure_tapee = heure.left(2) + QLatin1Char(':') + heure.right(2);
-        lignes.insert(place, Ligne(qPrintable(date_tapee), qPrintable(heure_tapee), "G4ABC", "", "JOHN", "59", "59",
-                                   "SSB", "3.5"));
+        lignes.insert(place, Ligne(qPrintable(date_tapee), qPrintable(heure_tapee), "G4ABC", "", "JOHN", "59",
+                                   "59", "SSB", "3.5"));
         QCOMPARE(m->Log(), lignes.join());
         QVERIFY(!m->fenetre->Mode_Ajout());
         QVERIFY(m->Label("Status")->text().isEmpty());
@@ -268,7 +277,8 @@ private Q_SLOTS:
         F::Taper(QStringLiteral("1130"));
         F::Entree();
         F::Entree();
-        QCOMPARE(m->Log(), Qso(1) + Ligne("01/03/24", "11:30", "G4ABC", "75", "JEAN", "59", "59", "SSB", "7"));
+        QCOMPARE(m->Log(),
+                 Qso(1) + Ligne("01/03/24", "11:30", "G4ABC", "75", "JEAN", "59", "59", "SSB", "7"));
 
         // A new QSO is typed as usual with retype on; off, an edit appends to the old text.
         F::Taper(QStringLiteral("on4"));
@@ -294,8 +304,9 @@ private Q_SLOTS:
         m->Champ("Observation_Q")->selectAll();
         F::Taper(QStringLiteral("qrp"));
         F::Plus();
-        QCOMPARE(m->Log(), Qso(1) + Qso(2) + Qso(3) +
-                               Ligne("01/03/24", "10:04", "F4ABC", "75", "JEAN", "59", "59", "SSB", "7", "QRP"));
+        QCOMPARE(m->Log(),
+                 Qso(1) + Qso(2) + Qso(3) +
+                     Ligne("01/03/24", "10:04", "F4ABC", "75", "JEAN", "59", "59", "SSB", "7", "QRP"));
     }
 };
 

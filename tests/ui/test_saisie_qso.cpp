@@ -44,13 +44,16 @@ private Q_SLOTS:
         QCOMPARE(m->Label("Label4")->text(), QStringLiteral("5590"));
         QCOMPARE(m->Label("Label21")->text(), QStringLiteral("Halloy"));
         QCOMPARE(m->Label("Label3")->text(),
-                 QStringLiteral("Activation Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log F/ON4XYZ/P"));
+                 QStringLiteral(
+                     "Activation Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log F/ON4XYZ/P"));
         QCOMPARE(m->Label("Entete")->text(),
-                 QStringLiteral("   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    E   Mode     "
-                                "Bande      Observations"));
+                 QStringLiteral(
+                     "   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    E   Mode     "
+                     "Bande      Observations"));
         QCOMPARE(m->Champ("Dpt_Q")->toolTip(),
-                 QStringLiteral("Si tout est correct, appuyez sur la touche \"+\", F10\", \"F11\", F12\", \"F13\"  ou "
-                                "sur le bouton validez"));
+                 QStringLiteral(
+                     "Si tout est correct, appuyez sur la touche \"+\", F10\", \"F11\", F12\", \"F13\"  ou "
+                     "sur le bouton validez"));
         QCOMPARE(m->Bouton("Annule_Q")->text(), QStringLiteral("Annuler  une saisie"));
         QVERIFY(!m->fenetre->Mode_Edition());
         QVERIFY(!m->fenetre->Mode_Ajout());
@@ -109,11 +112,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rapport");
         QTest::addColumn<QString>("mode_stocke");
         QTest::addColumn<QString>("bande_stockee");
-        QTest::newRow("CW sur 14") << "1" << "4" << "CW" << "14" << "599" << "1" << "4";
-        QTest::newRow("nom CW converti") << "CW" << "7" << "SSB" << "3.5" << "59" << "0" << "1";
-        QTest::newRow("nom SSB converti") << "SSB" << "10" << "SSB" << "3.5" << "59" << "0" << "1";
-        QTest::newRow("texte tapé") << "-1" << "-1" << "" << "" << "59" << "-1" << "-1";
-        QTest::newRow("valeur illisible") << "x" << "99" << "SSB" << "3.5" << "59" << "x" << "99";
+        QTest::newRow("CW sur 14") << "1"
+                                   << "4"
+                                   << "CW"
+                                   << "14"
+                                   << "599"
+                                   << "1"
+                                   << "4";
+        QTest::newRow("nom CW converti") << "CW"
+                                         << "7"
+                                         << "SSB"
+                                         << "3.5"
+                                         << "59"
+                                         << "0"
+                                         << "1";
+        QTest::newRow("nom SSB converti") << "SSB"
+                                          << "10"
+                                          << "SSB"
+                                          << "3.5"
+                                          << "59"
+                                          << "0"
+                                          << "1";
+        QTest::newRow("texte tapé") << "-1"
+                                    << "-1"
+                                    << ""
+                                    << ""
+                                    << "59"
+                                    << "-1"
+                                    << "-1";
+        QTest::newRow("valeur illisible") << "x"
+                                          << "99"
+                                          << "SSB"
+                                          << "3.5"
+                                          << "59"
+                                          << "x"
+                                          << "99";
     }
     void reglages_lus_a_l_ouverture() {
         QFETCH(QString, mode);
@@ -143,7 +176,8 @@ private Q_SLOTS:
     void menus_dans_leur_ordre() {
         m->Ouvrir();
         QStringList vus;
-        const std::function<void(QMenu*, const QString&)> parcourir = [&](QMenu* menu, const QString& chemin) {
+        const std::function<void(QMenu*, const QString&)> parcourir = [&](QMenu* menu,
+                                                                          const QString& chemin) {
             for (QAction* action : menu->actions()) {
                 if (action->menu() != nullptr) {
                     parcourir(action->menu(), chemin + action->text() + QStringLiteral(" > "));
@@ -155,8 +189,8 @@ private Q_SLOTS:
             }
         };
         for (QAction* titre : m->fenetre->menuBar()->actions()) {
-            parcourir(titre->menu(), titre->menu()->objectName() + QLatin1Char('=') + titre->text() +
-                                         QStringLiteral(" > "));
+            parcourir(titre->menu(),
+                      titre->menu()->objectName() + QLatin1Char('=') + titre->text() + QStringLiteral(" > "));
         }
         const QStringList attendus = {
             "Mnu_Fichier=Fichiers > Mnu_ADIF=Exporter au format ADIF (inactif)",

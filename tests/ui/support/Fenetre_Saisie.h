@@ -6,11 +6,11 @@
 #include "ui/Saisie_QSO.h"
 #include "ui/Sous_Programmes.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -18,8 +18,9 @@
 
 class Activation_Test final : public Source_Activation {
 public:
-    Activation_Affichee valeurs{QStringLiteral("F/ON4XYZ/P"), QString(),           QStringLiteral("DMF-123"),
-                                QStringLiteral("Château de Halloy"), QStringLiteral("5590"), QStringLiteral("Halloy"),
+    Activation_Affichee valeurs{QStringLiteral("F/ON4XYZ/P"), QString(),
+                                QStringLiteral("DMF-123"),    QStringLiteral("Château de Halloy"),
+                                QStringLiteral("5590"),       QStringLiteral("Halloy"),
                                 QStringLiteral("Activation"), QStringLiteral("12/11/05")};
     Activation_Affichee Activation() const override { return valeurs; }
 };
@@ -71,18 +72,18 @@ public:
     }
     static void Entree() { Touche(Qt::Key_Return); }
     static void Plus() { Touche(Qt::Key_Plus, Qt::KeypadModifier); }
-    static QString Focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    static QString Focus() {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
 };
 
 // A log line as the program writes it: date, time, callsign, department, first name, reports, mode, band,
 // remarks, each padded to its columns.
 inline QByteArray Ligne(const char* date, const char* heure, const char* indicatif, const char* dpt,
-                        const char* prenom, const char* rst_r, const char* rst_e, const char* mode, const char* bande,
-                        const char* observations = "") {
-    auto champ = [](const char* texte, int largeur) {
-        return QByteArray(texte).leftJustified(largeur, ' ');
-    };
+                        const char* prenom, const char* rst_r, const char* rst_e, const char* mode,
+                        const char* bande, const char* observations = "") {
+    auto champ = [](const char* texte, int largeur) { return QByteArray(texte).leftJustified(largeur, ' '); };
     return champ(date, 10) + champ(heure, 7) + champ(indicatif, 14) + champ(dpt, 4) + champ(prenom, 17) +
-           champ(rst_r, 4) + champ(rst_e, 4) + champ(mode, 6) + QByteArray(bande).rightJustified(3, ' ') + " Mhz " +
-           champ(observations, 30) + "\r\n";
+           champ(rst_r, 4) + champ(rst_e, 4) + champ(mode, 6) + QByteArray(bande).rightJustified(3, ' ') +
+           " Mhz " + champ(observations, 30) + "\r\n";
 }

@@ -25,7 +25,8 @@ bool Messages_Test::Question(const QString& texte) {
 
 namespace {
 Maravel::Moment Vers_Moment(const QDateTime& t) {
-    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
+    return {t.date().year(), t.date().month(),  t.date().day(),
+            t.time().hour(), t.time().minute(), t.time().second()};
 }
 } // namespace
 
