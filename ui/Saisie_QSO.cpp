@@ -3,6 +3,7 @@
 #include "ui/Saisie_QSO.h"
 
 #include "core/Horloge.h"
+#include "ui/Entete_Colonnes.h"
 #include "ui/Sous_Programmes.h"
 
 #include <QAction>
@@ -64,6 +65,27 @@ QPushButton* Nouveau_Bouton(const char* nom, const QString& legende, const QStri
     auto* bouton = Nommer(new QPushButton(legende), nom);
     bouton->setToolTip(bulle);
     return bouton;
+}
+
+// Where each word of the header stands in the list: over the number, the date, the time, the callsign,
+// the department, the first name, "RST R" and "E" over the two reports, the mode, the band, the remarks.
+std::vector<int> Colonnes_Entete() {
+    using Maravel::Champ_Qso;
+    const auto liste = [](Champ_Qso champ) {
+        return static_cast<int>(Maravel::Colonne_Debut(champ) + Maravel::Decalage_Affichage);
+    };
+    return {3,
+            liste(Champ_Qso::Date),
+            liste(Champ_Qso::Heure),
+            liste(Champ_Qso::Indicatif),
+            liste(Champ_Qso::Departement),
+            liste(Champ_Qso::Prenom),
+            liste(Champ_Qso::Rst_Recu) - 4,
+            liste(Champ_Qso::Rst_Recu),
+            liste(Champ_Qso::Rst_Envoye),
+            liste(Champ_Qso::Mode),
+            liste(Champ_Qso::Bande),
+            liste(Champ_Qso::Observations)};
 }
 
 // A stored list index: a number, or the default when an outside edit left something else.
@@ -235,9 +257,8 @@ void Saisie_QSO::Construire_Controles() {
     auto* frame4 = Nommer(new QGroupBox(QStringLiteral("Liste des QSO")), "Frame4");
     auto* disposition_liste = new QVBoxLayout(frame4);
     const QFont fixe = Police_Fixe();
-    m_entete = Nommer(new QLabel, "Entete");
+    m_entete = Nommer(new Entete_Colonnes(Colonnes_Entete()), "Entete");
     m_entete->setFont(fixe);
-    m_entete->setTextFormat(Qt::PlainText);
     m_liste_qso = Nommer(new QListWidget, "Liste_QSO");
     m_liste_qso->setFont(fixe);
     m_liste_qso->setUniformItemSizes(true);

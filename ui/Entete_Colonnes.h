@@ -1,0 +1,20 @@
+#pragma once
+// The column header above a QSO list. Its text is the program's fixed header line; each of its words is
+// drawn over the list column it names, so the header lines up with the fixed-pitch list whatever the
+// blanks of the text.
+
+#include <QLabel>
+
+#include <vector>
+
+class Entete_Colonnes final : public QLabel {
+public:
+    // One list column (1-based, in characters) per word of the header, in order.
+    Entete_Colonnes(std::vector<int> colonnes, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    std::vector<int> m_colonnes;
+};
