@@ -58,19 +58,20 @@ bool Journal::Ajouter(std::string_view ligne) {
 
 Resultat_Journal Journal::Remplacer(std::size_t numero, std::string_view ancienne,
                                     std::string_view nouvelle) {
-    auto lues = Lire();
-    if (!lues.lisible) {
-        return Resultat_Journal::Erreur_Fichier;
-    }
-    const auto place = Retrouver(lues.lignes, numero, ancienne);
-    if (!place) {
-        return Resultat_Journal::Qso_Introuvable;
-    }
-    lues.lignes[*place] = nouvelle;
-    return Resultat(Reecrire(m_fs, m_fichier, Chemin(m_dossier, Brouillon), lues.lignes));
+    return Modifier(numero, ancienne, [nouvelle](std::vector<std::string>& lignes, std::size_t place) {
+        lignes[place] = nouvelle;
+    });
 }
 
 Resultat_Journal Journal::Effacer(std::size_t numero, std::string_view ancienne) {
+    return Modifier(numero, ancienne, [](std::vector<std::string>& lignes, std::size_t place) {
+        lignes.erase(lignes.begin() + static_cast<std::ptrdiff_t>(place));
+    });
+}
+
+Resultat_Journal
+Journal::Modifier(std::size_t numero, std::string_view ancienne,
+                  const std::function<void(std::vector<std::string>&, std::size_t)>& changer) {
     auto lues = Lire();
     if (!lues.lisible) {
         return Resultat_Journal::Erreur_Fichier;
@@ -79,7 +80,7 @@ Resultat_Journal Journal::Effacer(std::size_t numero, std::string_view ancienne)
     if (!place) {
         return Resultat_Journal::Qso_Introuvable;
     }
-    lues.lignes.erase(lues.lignes.begin() + static_cast<std::ptrdiff_t>(*place));
+    changer(lues.lignes, *place);
     return Resultat(Reecrire(m_fs, m_fichier, Chemin(m_dossier, Brouillon), lues.lignes));
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,10 @@ public:
     Resultat_Journal Inserer_Chrono(std::string_view ligne);
 
 private:
+    // Reads the log, finds QSO `numero` holding `ancienne`, changes the lines and rewrites the log.
+    Resultat_Journal Modifier(std::size_t numero, std::string_view ancienne,
+                              const std::function<void(std::vector<std::string>&, std::size_t)>& changer);
+
     Systeme_Fichiers& m_fs;
     std::filesystem::path m_dossier;
     std::filesystem::path m_fichier;

@@ -16,19 +16,46 @@
 
 namespace {
 
-const QString Trop_Long_Indicatif = QStringLiteral("12 caracteres maxi");
 const QString Indicatif_Vide = QStringLiteral("Entrez un indicatif");
 const QString Message_Departement = QStringLiteral("2 caractères pour le département");
-const QString Trop_Long_Prenom = QStringLiteral("15 caracteres maxi");
-const QString Trop_Long_3 = QStringLiteral("3 caracteres maxi");
-const QString Trop_Long_Observation = QStringLiteral("30 caracteres maxi");
 const QString Message_Date =
     QStringLiteral("Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques");
 const QString Message_Heure =
     QStringLiteral("Attention le format de l'heure doit etre hhmm les ':' sont automatique");
 
-int Longueur(const QLineEdit* champ) {
-    return static_cast<int>(champ->text().size());
+// The widest text each field's column of the log holds, and the field's message when it is exceeded;
+// in the order in which a validation looks at them.
+struct Limite {
+    const char* champ;
+    int maxi;
+    const char* message;
+};
+constexpr Limite Limites[] = {
+    {"Indi_Q", 12, "12 caracteres maxi"},   {"Dpt_Q", 2, "2 caractères pour le département"},
+    {"Prenom_Q", 15, "15 caracteres maxi"}, {"QRKR_Q", 3, "3 caracteres maxi"},
+    {"QRKE_Q", 3, "3 caracteres maxi"},     {"Observation_Q", 30, "30 caracteres maxi"},
+    {"Mode_Q", 4, "3 caracteres maxi"},     {"Bande_Q", 3, "3 caracteres maxi"},
+};
+
+QString Texte(const QWidget* champ) {
+    if (const auto* liste = qobject_cast<const QComboBox*>(champ)) {
+        return liste->currentText();
+    }
+    return static_cast<const QLineEdit*>(champ)->text();
+}
+
+int Longueur(const QWidget* champ) {
+    return static_cast<int>(Texte(champ).size());
+}
+
+// The field's message when its text is longer than its column, else nothing.
+QString Trop_Long(const QWidget* champ) {
+    for (const Limite& limite : Limites) {
+        if (champ->objectName() == QLatin1String(limite.champ)) {
+            return Longueur(champ) > limite.maxi ? QString::fromUtf8(limite.message) : QString();
+        }
+    }
+    return {};
 }
 
 int Controle_Date(const QString& texte) {
@@ -163,8 +190,8 @@ void Saisie_QSO::Ouvrir_Champ(QWidget* champ) {
 }
 
 void Saisie_QSO::Entree_Indi_Q() {
-    if (Longueur(m_indi_q) > 12) {
-        m_services.messages.Information(Trop_Long_Indicatif);
+    if (const QString refus = Trop_Long(m_indi_q); !refus.isEmpty()) {
+        m_services.messages.Information(refus);
         return;
     }
     if (m_indi_q->text().isEmpty()) {
@@ -215,16 +242,9 @@ void Saisie_QSO::Cherche_Prenom(const std::string& indicatif) {
 }
 
 void Saisie_QSO::Entree_Champ(QLineEdit* champ) {
-    const int longueur = Longueur(champ);
-    QString refus;
-    if (champ == m_dpt_q && longueur != 0 && longueur != 2) {
+    QString refus = Trop_Long(champ);
+    if (champ == m_dpt_q && Longueur(champ) == 1) {
         refus = Message_Departement;
-    } else if (champ == m_prenom_q && longueur > 15) {
-        refus = Trop_Long_Prenom;
-    } else if ((champ == m_qrkr_q || champ == m_qrke_q) && longueur > 3) {
-        refus = Trop_Long_3;
-    } else if (champ == m_observation_q && longueur > 30) {
-        refus = Trop_Long_Observation;
     } else if (champ == m_date_q && Controle_Date(champ->text()) != 0) {
         refus = Message_Date;
     } else if (champ == m_heure_q && Controle_Heure(champ->text()) != 0) {
@@ -262,8 +282,8 @@ void Saisie_QSO::Entree_Champ(QLineEdit* champ) {
 }
 
 void Saisie_QSO::Entree_Bande_Q() {
-    if (m_bande_q->currentText().size() > 3) {
-        m_services.messages.Information(Trop_Long_3);
+    if (const QString refus = Trop_Long(m_bande_q); !refus.isEmpty()) {
+        m_services.messages.Information(refus);
         return;
     }
     const int indice =
@@ -276,8 +296,8 @@ void Saisie_QSO::Entree_Bande_Q() {
 }
 
 void Saisie_QSO::Entree_Mode_Q() {
-    if (m_mode_q->currentText().size() > 4) {
-        m_services.messages.Information(Trop_Long_3);
+    if (const QString refus = Trop_Long(m_mode_q); !refus.isEmpty()) {
+        m_services.messages.Information(refus);
         return;
     }
     Rapports_Par_Defaut();
@@ -293,21 +313,16 @@ bool Saisie_QSO::Date_Heure_Tapees() const {
     return m_mnu_diff_oui->isChecked() || m_mode_ajout || m_mode_edition;
 }
 
-// The check a validation key makes on the field in which it is pressed.
+// The check a validation key makes on the field in which it is pressed; none on the department.
 bool Saisie_QSO::Controle_Touche_Validation(QLineEdit* champ) {
-    const int longueur = Longueur(champ);
     QString refus;
-    if (champ == m_prenom_q && longueur > 15) {
-        refus = Trop_Long_Prenom;
-    } else if ((champ == m_qrkr_q || champ == m_qrke_q) && longueur > 3) {
-        refus = Trop_Long_3;
-    } else if (champ == m_observation_q && longueur > 30) {
-        refus = Trop_Long_Observation;
-    } else if (champ == m_date_q && Controle_Date(champ->text()) != 0) {
-        refus = QStringLiteral("Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques ");
+    if (champ == m_date_q) {
+        if (Controle_Date(champ->text()) != 0) {
+            refus = QStringLiteral("Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques ");
+        }
     } else if (champ == m_heure_q) {
         const QString heure = champ->text();
-        if (longueur != 5) {
+        if (heure.size() != 5) {
             refus = QStringLiteral(
                 "Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)");
         } else if (Controle_Heure(heure.left(2) + QLatin1Char(':') + heure.right(2)) != 0) {
@@ -315,6 +330,8 @@ bool Saisie_QSO::Controle_Touche_Validation(QLineEdit* champ) {
         } else if (Controle_Heure(heure) != 0) {
             refus = QStringLiteral("Attention le format date doit etre hh:mm");
         }
+    } else if (champ != m_dpt_q) {
+        refus = Trop_Long(champ);
     }
     if (refus.isEmpty()) {
         return true;
@@ -326,26 +343,18 @@ bool Saisie_QSO::Controle_Touche_Validation(QLineEdit* champ) {
 // Whatever the way of validating, no value may break the log line, and a typed date and time must have
 // their form: the field at fault gets its own message and the focus.
 bool Saisie_QSO::Controle_Avant_Ecriture() {
-    const int indicatif = Longueur(m_indi_q);
-    if (indicatif == 0) {
+    if (m_indi_q->text().isEmpty()) {
         Refuser(m_indi_q, Indicatif_Vide);
-    } else if (indicatif > 12) {
-        Refuser(m_indi_q, Trop_Long_Indicatif);
-    } else if (Longueur(m_dpt_q) > 2) {
-        Refuser(m_dpt_q, Message_Departement);
-    } else if (Longueur(m_prenom_q) > 15) {
-        Refuser(m_prenom_q, Trop_Long_Prenom);
-    } else if (Longueur(m_qrkr_q) > 3) {
-        Refuser(m_qrkr_q, Trop_Long_3);
-    } else if (Longueur(m_qrke_q) > 3) {
-        Refuser(m_qrke_q, Trop_Long_3);
-    } else if (Longueur(m_observation_q) > 30) {
-        Refuser(m_observation_q, Trop_Long_Observation);
-    } else if (m_mode_q->currentText().size() > 4) {
-        Refuser(m_mode_q, Trop_Long_3);
-    } else if (m_bande_q->currentText().size() > 3) {
-        Refuser(m_bande_q, Trop_Long_3);
-    } else if (Date_Heure_Tapees() && Controle_Date(m_date_q->text()) != 0) {
+        return false;
+    }
+    for (const Limite& limite : Limites) {
+        auto* champ = findChild<QWidget*>(QLatin1String(limite.champ));
+        if (const QString refus = Trop_Long(champ); !refus.isEmpty()) {
+            Refuser(champ, refus);
+            return false;
+        }
+    }
+    if (Date_Heure_Tapees() && Controle_Date(m_date_q->text()) != 0) {
         Refuser(m_date_q, Message_Date);
     } else if (Date_Heure_Tapees() && Controle_Heure(m_heure_q->text()) != 0) {
         Refuser(m_heure_q, Message_Heure);
