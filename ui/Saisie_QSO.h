@@ -85,6 +85,7 @@ private:
     bool Mettre_A_Jour_Prenoms();
     bool Date_Heure_Tapees() const;
     void Annule_Saisie();
+    void Fin_Edition();
     void Afficher_Date_Heure(bool visibles);
     void Cacher_Date_Heure_Sauf_Differee();
 
@@ -161,7 +162,10 @@ private:
     std::size_t m_numero_selectionne = 0; // 0: no current line
     std::string m_ligne_effacee;
 
-    // The QSO being edited, as it was when the edit began.
+    // The QSO being edited, as it was when the edit began, and the band and mode in use before it: the
+    // edit shows the QSO's own, and the QSOs that follow go back to those of the activation.
     std::size_t m_numero_edite = 0;
     std::string m_ligne_editee;
+    QString m_mode_avant_edition;
+    QString m_bande_avant_edition;
 };

@@ -58,6 +58,10 @@ QString Trop_Long(const QWidget* champ) {
     return {};
 }
 
+bool Est_Tabulation(const QKeyEvent* touche) {
+    return touche->key() == Qt::Key_Tab || touche->key() == Qt::Key_Backtab;
+}
+
 int Controle_Date(const QString& texte) {
     return Maravel::Controle_Date(Vers_1252(texte));
 }
@@ -99,7 +103,7 @@ bool Saisie_QSO::Touche_Indi_Q(QKeyEvent* touche) {
         Entree_Indi_Q();
         return true;
     }
-    if (touche->text().isEmpty() && touche->key() != Qt::Key_Backspace) {
+    if (Est_Tabulation(touche) || (touche->text().isEmpty() && touche->key() != Qt::Key_Backspace)) {
         return false;
     }
     Regle_Refrappe(m_indi_q);
@@ -107,6 +111,9 @@ bool Saisie_QSO::Touche_Indi_Q(QKeyEvent* touche) {
 }
 
 bool Saisie_QSO::Touche_Champ(QLineEdit* champ, QKeyEvent* touche) {
+    if (Est_Tabulation(touche)) {
+        return false; // moving between fields by hand neither types nor empties anything
+    }
     if (Touche_Validation(touche)) {
         Valider_Depuis_Champ(champ);
         return true;
@@ -386,6 +393,9 @@ void Saisie_QSO::Valider(bool depuis_bouton) {
     if (!Controle_Avant_Ecriture() || !Ecrire_Qso()) {
         return;
     }
+    if (m_mode_edition) {
+        Fin_Edition();
+    }
     m_indi_q->clear();
     m_dpt_q->clear();
     m_prenom_q->clear();
@@ -488,7 +498,9 @@ bool Saisie_QSO::Mettre_A_Jour_Prenoms() {
 
 void Saisie_QSO::Annule_Saisie() {
     const bool edition = m_mode_edition;
-    m_mode_edition = false;
+    if (edition) {
+        Fin_Edition();
+    }
     m_mode_ajout = false;
     Cacher_Date_Heure_Sauf_Differee();
     m_status->clear();

@@ -76,6 +76,10 @@ void Saisie_QSO::Edite_QSO_Click() {
         m_services.messages.Information(QStringLiteral("Cliquez sur une ligne pour la modifier"));
         return;
     }
+    if (!m_mode_edition) {
+        m_mode_avant_edition = m_mode_q->currentText();
+        m_bande_avant_edition = m_bande_q->currentText();
+    }
     m_mode_edition = true;
     m_numero_edite = m_numero_selectionne;
     m_ligne_editee = m_ligne_log_selectionnee;
@@ -106,6 +110,12 @@ void Saisie_QSO::Edite_QSO_Click() {
     m_champ_refrappe = false;
     Colorer(m_indi_q, Vert_Clair);
     m_indi_q->setFocus();
+}
+
+void Saisie_QSO::Fin_Edition() {
+    Choisir_Texte(m_mode_q, m_mode_avant_edition);
+    Choisir_Texte(m_bande_q, m_bande_avant_edition);
+    m_mode_edition = false;
 }
 
 void Saisie_QSO::Efface_QSO_Click() {

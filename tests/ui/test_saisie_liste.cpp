@@ -81,6 +81,10 @@ private Q_SLOTS:
         QCOMPARE(m->Log(), log);
         QVERIFY(!m->fenetre->Mode_Edition());
         QCOMPARE(m->Champ("Num_Q")->text(), QStringLiteral("13"));
+        // The next QSOs are logged on the activation's band and mode again, not on the edited QSO's.
+        QCOMPARE(m->Liste("Mode_Q")->currentText(), QStringLiteral("SSB"));
+        QCOMPARE(m->Liste("Bande_Q")->currentText(), QStringLiteral("3.5"));
+        QCOMPARE(m->Champ("QRKR_Q")->text(), QStringLiteral("59"));
         QVERIFY(!m->Champ("Date_Q")->isVisible());
         QCOMPARE(m->env.Lire_Fichier(QStringLiteral("Liste_Prenom.txt")),
                  QByteArray("F7ABC        75 JEAN\r\n"));
@@ -92,6 +96,7 @@ private Q_SLOTS:
         // Cancelling the edit puts back the number the next QSO will get.
         Cliquer("Annule_Q");
         QCOMPARE(m->Champ("Num_Q")->text(), QStringLiteral("13"));
+        QCOMPARE(m->Liste("Bande_Q")->currentText(), QStringLiteral("3.5"));
     }
 
     void edition_corrige_un_seul_qso_parmi_deux_identiques() {
