@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <random>
 #include <string>
@@ -36,3 +37,12 @@ public:
 private:
     std::filesystem::path m_chemin;
 };
+
+// The bytes of a file holding these lines, each ended by CR LF.
+inline std::string Fichier_De(std::initializer_list<std::string> lignes) {
+    std::string octets;
+    for (const auto& ligne : lignes) {
+        octets += ligne + "\r\n";
+    }
+    return octets;
+}

@@ -19,14 +19,6 @@ const std::string A = Ligne("01/03/24", "10:00", "F1AAA");
 const std::string B = Ligne("01/03/24", "11:00", "F1BBB");
 const std::string C = Ligne("01/03/24", "12:00", "F1CCC");
 
-std::string Fichier_De(std::initializer_list<std::string> lignes) {
-    std::string octets;
-    for (const auto& l : lignes) {
-        octets += l + "\r\n";
-    }
-    return octets;
-}
-
 } // namespace
 
 TEST(Journal, AbsentOuVideEstUnLogVideEtAjouterEcritEnCrLf) {

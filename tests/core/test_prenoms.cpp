@@ -11,14 +11,6 @@ namespace {
 const std::string Paul = Ligne_Prenom("F1ABC", "75", "PAUL");
 const std::string Anne = Ligne_Prenom("G3XYZ", "", "ANNE");
 
-std::string Fichier_De(std::initializer_list<std::string> lignes) {
-    std::string octets;
-    for (const auto& l : lignes) {
-        octets += l + "\r\n";
-    }
-    return octets;
-}
-
 } // namespace
 
 TEST(Ligne_Prenom, ColonnesFixesPrenomNonComplete) {
