@@ -46,17 +46,12 @@ TEST(Cherche_Indicatif, PremiereLigneMemeIndicatifBandeEtMode) {
         qso("02/03/24", "F1ABC", "7", "CW", "PAUL"),
         qso("03/03/24", "F1ABC", "7", "SSB", "PAUL"),
         qso("04/03/24", "F1ABC", "7", "SSB", "PIERRE"),
-        qso("05/03/24", "G3X", "144", "FM", ""),
     };
     const auto trouve = Cherche_Indicatif(log, "F1ABC", "7", "SSB");
     ASSERT_TRUE(trouve.has_value());
     EXPECT_EQ(trouve->Date, "03/03/24");
     EXPECT_EQ(trouve->Heure, "10:00");
     EXPECT_EQ(trouve->Prenom, "PAUL");
-
-    const auto sans_prenom = Cherche_Indicatif(log, "G3X", "144", "FM");
-    ASSERT_TRUE(sans_prenom.has_value());
-    EXPECT_EQ(sans_prenom->Prenom, "");
 
     // Exact comparison: case counts and the given texts are not trimmed.
     const std::array<std::array<const char*, 3>, 4> absents = {

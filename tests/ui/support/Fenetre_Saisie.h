@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <initializer_list>
 #include <memory>
 
 class Activation_Test final : public Source_Activation {
@@ -55,6 +56,42 @@ public:
     QListWidget* Liste_QSO() const { return Controle<QListWidget>("Liste_QSO"); }
     QAction* Menu(const char* nom) const { return Controle<QAction>(nom); }
 
+    // The text each named field, list or label shows, in the given order.
+    QStringList Textes(std::initializer_list<const char*> noms) const {
+        QStringList textes;
+        for (const char* nom : noms) {
+            QWidget* controle = Controle<QWidget>(nom);
+            const auto* liste = qobject_cast<QComboBox*>(controle);
+            const auto* label = qobject_cast<QLabel*>(controle);
+            textes << (liste ? liste->currentText() : label ? label->text() : Champ(nom)->text());
+        }
+        return textes;
+    }
+    // The named controls that are enabled, or visible: a group of controls checked at once.
+    QStringList Actifs(std::initializer_list<const char*> noms) const {
+        return Ceux(noms, [](QWidget* c) { return c->isEnabled(); });
+    }
+    QStringList Visibles(std::initializer_list<const char*> noms) const {
+        return Ceux(noms, [](QWidget* c) { return c->isVisible(); });
+    }
+
+    // The values of the given keys in the store as a restarted program would read them.
+    QStringList Reglages_Lus(std::initializer_list<const char*> cles) const {
+        const Reglages relus = env.Reglages_Relus();
+        QStringList valeurs;
+        for (const char* cle : cles) {
+            valeurs << relus.Lire(QString::fromUtf8(cle));
+        }
+        return valeurs;
+    }
+
+    void Cliquer(const char* nom) const { QTest::mouseClick(Controle<QWidget>(nom), Qt::LeftButton); }
+    // Puts the focus in a field by a click, its text selected so that typing replaces it.
+    void Remplacer_Dans(const char* nom) const {
+        Cliquer(nom);
+        Champ(nom)->selectAll();
+    }
+
     // Types into the widget that has the focus, as the operator does.
     static void Taper(const QString& texte) {
         for (const QChar c : texte) {
@@ -74,6 +111,27 @@ public:
     static void Plus() { Touche(Qt::Key_Plus, Qt::KeypadModifier); }
     static QString Focus() {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+    // The callsign and Enter, then each text and Enter in the fields the walk opens.
+    static void Saisir(const QString& indicatif, const QStringList& suite = {}) {
+        QCOMPARE(Focus(), QStringLiteral("Indi_Q"));
+        Taper(indicatif);
+        Entree();
+        for (const QString& texte : suite) {
+            Taper(texte);
+            Entree();
+        }
+    }
+
+private:
+    template <typename Test> QStringList Ceux(std::initializer_list<const char*> noms, Test test) const {
+        QStringList retenus;
+        for (const char* nom : noms) {
+            if (test(Controle<QWidget>(nom))) {
+                retenus << QString::fromLatin1(nom);
+            }
+        }
+        return retenus;
     }
 };
 
