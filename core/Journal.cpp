@@ -29,20 +29,6 @@ Resultat_Journal Resultat(bool reecrit) {
     return reecrit ? Resultat_Journal::Fait : Resultat_Journal::Erreur_Fichier;
 }
 
-// The caller's number may be stale (a recovery or an insertion shifted the lines, or the log was edited
-// by hand): the line it saw is found again when that cannot be mistaken for a twin elsewhere.
-std::optional<std::size_t> Retrouver(const std::vector<std::string>& lignes, std::size_t numero,
-                                     std::string_view ancienne) {
-    if (numero != 0 && numero <= lignes.size() && lignes[numero - 1] == ancienne) {
-        return numero - 1;
-    }
-    const auto egales = std::count(lignes.begin(), lignes.end(), ancienne);
-    if (egales != 1) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(std::find(lignes.begin(), lignes.end(), ancienne) - lignes.begin());
-}
-
 } // namespace
 
 Journal::Journal(Systeme_Fichiers& fs, std::filesystem::path dossier, std::string numero_activite_1252)
@@ -58,48 +44,61 @@ bool Journal::Ajouter(std::string_view ligne) {
 
 Resultat_Journal Journal::Remplacer(std::size_t numero, std::string_view ancienne,
                                     std::string_view nouvelle) {
-    return Modifier(numero, ancienne, [nouvelle](std::vector<std::string>& lignes, std::size_t place) {
-        lignes[place] = nouvelle;
-    });
+    return Changer(Brouillon,
+                   [&](std::vector<std::string> lignes) -> std::optional<std::vector<std::string>> {
+                       const auto place = Place_Du_Qso(lignes, numero, ancienne);
+                       if (!place) {
+                           return std::nullopt;
+                       }
+                       lignes[*place] = nouvelle;
+                       return lignes;
+                   });
 }
 
 Resultat_Journal Journal::Effacer(std::size_t numero, std::string_view ancienne) {
-    return Modifier(numero, ancienne, [](std::vector<std::string>& lignes, std::size_t place) {
-        lignes.erase(lignes.begin() + static_cast<std::ptrdiff_t>(place));
+    return Changer(Brouillon, [&](std::vector<std::string> lignes) {
+        return Efface_Ligne_Log(std::move(lignes), numero, ancienne);
     });
 }
 
-Resultat_Journal
-Journal::Modifier(std::size_t numero, std::string_view ancienne,
-                  const std::function<void(std::vector<std::string>&, std::size_t)>& changer) {
+Resultat_Journal Journal::Inserer_Chrono(std::string_view ligne) {
+    // A missing log becomes a log of this one line.
+    return Changer(Brouillon_Chrono, [&](const std::vector<std::string>& lignes) {
+        return std::optional(Insere_Ligne_Chrono(lignes, ligne));
+    });
+}
+
+Resultat_Journal Journal::Changer(std::string_view brouillon, const Changement& changement) {
     auto lues = Lire();
     if (!lues.lisible) {
         return Resultat_Journal::Erreur_Fichier;
     }
-    const auto place = Retrouver(lues.lignes, numero, ancienne);
-    if (!place) {
+    const auto nouvelles = changement(std::move(lues.lignes));
+    if (!nouvelles) {
         return Resultat_Journal::Qso_Introuvable;
     }
-    changer(lues.lignes, *place);
-    return Resultat(Reecrire(m_fs, m_fichier, Chemin(m_dossier, Brouillon), lues.lignes));
+    return Resultat(Reecrire(m_fs, m_fichier, Chemin(m_dossier, brouillon), *nouvelles));
 }
 
-Resultat_Journal Journal::Inserer_Chrono(std::string_view ligne) {
-    const auto lues = Lire();
-    if (!lues.lisible) {
-        return Resultat_Journal::Erreur_Fichier;
+std::optional<std::size_t> Place_Du_Qso(const std::vector<std::string>& lignes, std::size_t numero,
+                                        std::string_view ancienne) {
+    if (numero != 0 && numero <= lignes.size() && lignes[numero - 1] == ancienne) {
+        return numero - 1;
     }
-    // A missing log becomes a log of this one line.
-    return Resultat(Reecrire(m_fs, m_fichier, Chemin(m_dossier, Brouillon_Chrono),
-                             Insere_Ligne_Chrono(lues.lignes, ligne)));
+    if (std::count(lignes.begin(), lignes.end(), ancienne) != 1) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(std::find(lignes.begin(), lignes.end(), ancienne) - lignes.begin());
 }
 
-std::vector<std::string> Efface_Ligne_Log(const std::vector<std::string>& lignes, std::string_view ligne) {
-    std::vector<std::string> restantes;
-    restantes.reserve(lignes.size());
-    std::copy_if(lignes.begin(), lignes.end(), std::back_inserter(restantes),
-                 [ligne](const std::string& l) { return l != ligne; });
-    return restantes;
+std::optional<std::vector<std::string>> Efface_Ligne_Log(std::vector<std::string> lignes, std::size_t numero,
+                                                         std::string_view ligne) {
+    const auto place = Place_Du_Qso(lignes, numero, ligne);
+    if (!place) {
+        return std::nullopt;
+    }
+    lignes.erase(lignes.begin() + static_cast<std::ptrdiff_t>(*place));
+    return lignes;
 }
 
 std::vector<std::string> Insere_Ligne_Chrono(const std::vector<std::string>& lignes, std::string_view ligne) {

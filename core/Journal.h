@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,9 +42,10 @@ public:
     Resultat_Journal Inserer_Chrono(std::string_view ligne);
 
 private:
-    // Reads the log, finds QSO `numero` holding `ancienne`, changes the lines and rewrites the log.
-    Resultat_Journal Modifier(std::size_t numero, std::string_view ancienne,
-                              const std::function<void(std::vector<std::string>&, std::size_t)>& changer);
+    // The new lines from the old ones, or nothing when the QSO to change cannot be told apart.
+    using Changement = std::function<std::optional<std::vector<std::string>>(std::vector<std::string>)>;
+    // Reads the log, changes its lines and rewrites it through the scratch file `brouillon`.
+    Resultat_Journal Changer(std::string_view brouillon, const Changement& changement);
 
     Systeme_Fichiers& m_fs;
     std::filesystem::path m_dossier;
@@ -51,8 +53,15 @@ private:
 };
 
 // Rewrites that the journal is made of, on lines in memory.
-// Every line equal to `ligne` is dropped.
-std::vector<std::string> Efface_Ligne_Log(const std::vector<std::string>& lignes, std::string_view ligne);
+
+// The index of QSO `numero` (from 1) when it still holds `ancienne`. The caller's number may be stale (a
+// recovery or an insertion shifted the lines, or the log was edited by hand): the line it saw is found
+// again when no identical twin makes that ambiguous. Nothing otherwise.
+std::optional<std::size_t> Place_Du_Qso(const std::vector<std::string>& lignes, std::size_t numero,
+                                        std::string_view ancienne);
+// QSO `numero` holding `ligne` dropped, and it alone: an identical twin elsewhere stays.
+std::optional<std::vector<std::string>> Efface_Ligne_Log(std::vector<std::string> lignes, std::size_t numero,
+                                                         std::string_view ligne);
 // `ligne` goes before the first line whose moment is later than or equal to its own, or at the end.
 std::vector<std::string> Insere_Ligne_Chrono(const std::vector<std::string>& lignes, std::string_view ligne);
 

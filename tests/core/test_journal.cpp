@@ -84,6 +84,15 @@ TEST(Journal, LigneChangeeDepuisLaSelectionEstIntrouvable) {
     EXPECT_FALSE(absent.dossier.Existe("LOG.txt"));
 }
 
+// The delete itself, on lines in memory: the QSO at its number, or the one line holding its text.
+TEST(Efface_Ligne_Log, UnSeulQsoMemeParmiDesJumeauxOuDecale) {
+    const std::vector<std::string> log{C, A, B, A};
+    EXPECT_EQ(Efface_Ligne_Log(log, 4, A), (std::vector<std::string>{C, A, B}));
+    EXPECT_EQ(Efface_Ligne_Log(log, 1, B), (std::vector<std::string>{C, A, A}));
+    EXPECT_EQ(Efface_Ligne_Log(log, 1, A), std::nullopt); // moved, and two lines hold it
+    EXPECT_EQ(Efface_Ligne_Log({}, 1, A), std::nullopt);
+}
+
 // A folder in place of the log: it exists, yet cannot be read, so nothing may be written over it.
 TEST(Journal, LogIlisibleNEstJamaisReecrit) {
     Log_Test log;
