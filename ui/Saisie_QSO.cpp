@@ -446,6 +446,7 @@ void Saisie_QSO::Timer1_Timer() {
                        QStringLiteral(" Loc"));
     m_label34->setEnabled(!utc);
     m_date_courante = Maravel::Texte_Date(utc ? maintenant_utc : maintenant_local);
+    m_date_courante_utc = utc;
     m_label33->setText(QString::fromStdString(m_date_courante));
 }
 

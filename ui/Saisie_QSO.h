@@ -154,6 +154,9 @@ private:
     bool m_champ_refrappe = false;
 
     std::string m_date_courante;
+    // The time base of the last tick: a QSO takes its date and its time from that same base, even when
+    // the operator has just switched to the other one.
+    bool m_date_courante_utc = true;
 
     // The log as last loaded into the list: the list is rebuilt from the file after every change.
     std::vector<std::string> m_lignes;

@@ -463,7 +463,7 @@ std::optional<std::string> Saisie_QSO::Ligne_Depuis_Champs() {
         qso.Date = Vers_1252(m_date_q->text());
         qso.Heure = Vers_1252(m_heure_q->text());
     } else {
-        const QLabel* horloge = m_mnu_utc_oui->isChecked() ? m_label37 : m_label34;
+        const QLabel* horloge = m_date_courante_utc ? m_label37 : m_label34;
         qso.Date = m_date_courante;
         qso.Heure = Vers_1252(horloge->text().left(5));
     }

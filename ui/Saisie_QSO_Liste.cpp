@@ -76,6 +76,11 @@ void Saisie_QSO::Edite_QSO_Click() {
         m_services.messages.Information(QStringLiteral("Cliquez sur une ligne pour la modifier"));
         return;
     }
+    // Editing a logged QSO abandons an insertion that was begun: the validation replaces that QSO.
+    if (m_mode_ajout) {
+        m_mode_ajout = false;
+        m_status->clear();
+    }
     if (!m_mode_edition) {
         m_mode_avant_edition = m_mode_q->currentText();
         m_bande_avant_edition = m_bande_q->currentText();
@@ -112,9 +117,11 @@ void Saisie_QSO::Edite_QSO_Click() {
     m_indi_q->setFocus();
 }
 
+// The reports go with the band and mode: the edited QSO's own are not offered for the next one.
 void Saisie_QSO::Fin_Edition() {
     Choisir_Texte(m_mode_q, m_mode_avant_edition);
     Choisir_Texte(m_bande_q, m_bande_avant_edition);
+    Rapports_Par_Defaut();
     m_mode_edition = false;
 }
 

@@ -103,7 +103,12 @@ private Q_SLOTS:
         m->env.horloge.Regler(QDateTime(QDate(2024, 3, 1), QTime(23, 30, 0), Qt::UTC), 60);
         F::Saisir(QStringLiteral("ON4ABC"), {QStringLiteral("Luc")});
         F::Touche(Qt::Key_F9);
-        QCOMPARE(m->Log(), Ligne("02/03/24", "00:30", "ON4ABC", "", "LUC", "59", "59", "SSB", "3.5"));
+        // Back to UTC between two ticks: date and time still come from the one base the clock last read.
+        m->Menu("Mnu_UTC_Oui")->trigger();
+        F::Saisir(QStringLiteral("G4ABC"), {});
+        F::Touche(Qt::Key_F9);
+        QCOMPARE(m->Log(), Ligne("02/03/24", "00:30", "ON4ABC", "", "LUC", "59", "59", "SSB", "3.5") +
+                               Ligne("02/03/24", "00:30", "G4ABC", "", "", "59", "59", "SSB", "3.5"));
     }
 
     void saisie_differee_avec_separateurs_automatiques() {

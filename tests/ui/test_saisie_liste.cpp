@@ -80,14 +80,14 @@ private Q_SLOTS:
                               "10:07"}));
         QCOMPARE(F::Focus(), QStringLiteral("Indi_Q"));
 
-        // Enter through every field, all opened, no duplicate warning for its own line, then the button.
-        for (int i = 0; i < 8; ++i) {
+        // Enter through every field, all opened, no duplicate warning for its own line, then "+".
+        for (int i = 0; i < 7; ++i) {
             F::Entree();
         }
-        QCOMPARE(F::Focus(), QStringLiteral("Valide_Q"));
-        F::Entree();
+        QCOMPARE(F::Focus(), QStringLiteral("Heure_Q"));
+        F::Plus();
         QCOMPARE(m->Log(), log);
-        // The next QSOs are logged on the activation's band and mode again, not on the edited QSO's.
+        // The next QSOs are logged on the activation's band, mode and reports again, not the edited QSO's.
         QCOMPARE(m->Textes({"Num_Q", "Mode_Q", "Bande_Q", "QRKR_Q"}),
                  (QStringList{"13", "SSB", "3.5", "59"}));
         QVERIFY(!m->Champ("Date_Q")->isVisible());
@@ -105,8 +105,11 @@ private Q_SLOTS:
     void edition_corrige_un_seul_qso_parmi_deux_identiques() {
         const QByteArray jumeau = Ligne("01/03/24", "10:00", "DL1ABC", "", "HANS", "59", "59", "SSB", "14");
         Ouvrir(Qso(1) + jumeau + Qso(3) + jumeau);
+        m->Cliquer("Ajout_QSO"); // abandoned by the edit: the validation replaces, it does not insert
         Cliquer_Ligne(4);
         m->Cliquer("Edite_QSO");
+        QVERIFY(!m->fenetre->Mode_Ajout());
+        QVERIFY(m->Label("Status")->text().isEmpty());
         QCOMPARE(m->Textes({"Indi_Q", "Dpt_Q", "Prenom_Q"}), (QStringList{"DL1ABC", "", "HANS"}));
         Cliquer_Ligne(2);
         m->Remplacer_Dans("Observation_Q");
