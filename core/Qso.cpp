@@ -102,14 +102,4 @@ std::string Ligne_Affichee(std::size_t numero, std::string_view ligne) {
     return affichee;
 }
 
-std::string_view Ligne_Log_Affichee(std::string_view affichee) {
-    const auto chiffres = affichee.find_first_not_of(' ');
-    auto fin_numero = chiffres == std::string_view::npos ? affichee.size()
-                                                         : affichee.find_first_not_of("0123456789", chiffres);
-    if (fin_numero == std::string_view::npos) {
-        fin_numero = affichee.size();
-    }
-    return Colonnes_Fin(affichee, std::max(fin_numero, Decalage_Affichage - 2) + 3);
-}
-
 } // namespace Maravel

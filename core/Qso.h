@@ -55,7 +55,5 @@ QsoRecord Lire_Ligne_Qso(std::string_view ligne);
 // The list line: the number right-aligned in 4 columns (wider past 9999), two blanks, the log line.
 std::string Ligne_Affichee(std::size_t numero, std::string_view ligne);
 inline constexpr std::size_t Decalage_Affichage = 6;
-// The log line inside a list line, also past QSO 9999 where the number takes more than 4 columns.
-std::string_view Ligne_Log_Affichee(std::string_view affichee);
 
 } // namespace Maravel

@@ -76,7 +76,5 @@ TEST(Ligne_Affichee, NumeroCadreADroiteEtLigneRetrouvee) {
     for (const auto& [numero, prefixe] : cas) {
         const auto affichee = Ligne_Affichee(numero, ligne);
         EXPECT_EQ(affichee, prefixe + ligne);
-        EXPECT_EQ(Ligne_Log_Affichee(affichee), ligne) << numero;
     }
-    EXPECT_EQ(Ligne_Log_Affichee(""), "");
 }
