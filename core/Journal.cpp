@@ -3,7 +3,6 @@
 #include "core/Colonnes.h"
 
 #include <algorithm>
-#include <iterator>
 #include <optional>
 
 namespace Maravel {

@@ -88,6 +88,23 @@ std::vector<int> Colonnes_Entete() {
             liste(Champ_Qso::Observations)};
 }
 
+struct Article_A_Venir {
+    const char* menu;
+    const char* titre;
+    const char* nom;
+    const char* legende;
+};
+constexpr Article_A_Venir Articles_A_Venir[] = {
+    {"Mnu_Imprimer", "Imprimer", "Mnu_Imp_Log", "le log de l'activité"},
+    {"Mnu_Sauvegarder", "Sauvegarder", "Mnu_Enr_Log", "le log de l'activité"},
+    {"Mnu_Afficher", "Afficher", "Mnu_Aff_Log", "le log de l'activité"},
+    {"Mnu_Etique", "Etiquettes", "Mnu_Etiquettes", "Imprimer les étiquettes pour QSL"},
+    {"Mnu_Help", "Aide", "Mnu_Historique", "Historique"},
+    {"Mnu_Help", "Aide", "Mnu_Mode_Emploi", "Mode d'emploi"},
+    {"Mnu_Help", "Aide", "Mnu_Maj", "Mise a jour du programme"},
+    {"Mnu_Help", "Aide", "Mnu_A_Propos", "A Ppropos"},
+};
+
 // A stored list index: a number, or the default when an outside edit left something else.
 int Indice_Lu(const QString& texte, int defaut, int taille) {
     bool lu = false;
@@ -354,23 +371,14 @@ void Saisie_QSO::Construire_Menus() {
     connect(m_mnu_refrappe_oui, &QAction::triggered, this, [this] { Choisir_Refrappe(true); });
     connect(m_mnu_refrappe_non, &QAction::triggered, this, [this] { Choisir_Refrappe(false); });
 
-    action(menu("Mnu_Imprimer", QStringLiteral("Imprimer")), "Mnu_Imp_Log",
-           QStringLiteral("le log de l'activité"))
-        ->setEnabled(false);
-    action(menu("Mnu_Sauvegarder", QStringLiteral("Sauvegarder")), "Mnu_Enr_Log",
-           QStringLiteral("le log de l'activité"))
-        ->setEnabled(false);
-    action(menu("Mnu_Afficher", QStringLiteral("Afficher")), "Mnu_Aff_Log",
-           QStringLiteral("le log de l'activité"))
-        ->setEnabled(false);
-    action(menu("Mnu_Etique", QStringLiteral("Etiquettes")), "Mnu_Etiquettes",
-           QStringLiteral("Imprimer les étiquettes pour QSL"))
-        ->setEnabled(false);
-    QMenu* aide = menu("Mnu_Help", QStringLiteral("Aide"));
-    action(aide, "Mnu_Historique", QStringLiteral("Historique"))->setEnabled(false);
-    action(aide, "Mnu_Mode_Emploi", QStringLiteral("Mode d'emploi"))->setEnabled(false);
-    action(aide, "Mnu_Maj", QStringLiteral("Mise a jour du programme"))->setEnabled(false);
-    action(aide, "Mnu_A_Propos", QStringLiteral("A Ppropos"))->setEnabled(false);
+    // Report, display, labels and help come with their own work: shown, not yet usable.
+    for (const auto& [nom_menu, titre, nom, legende] : Articles_A_Venir) {
+        QMenu* parent = menuBar()->findChild<QMenu*>(QLatin1String(nom_menu), Qt::FindDirectChildrenOnly);
+        if (parent == nullptr) {
+            parent = menu(nom_menu, QString::fromUtf8(titre));
+        }
+        action(parent, nom, QString::fromUtf8(legende))->setEnabled(false);
+    }
 }
 
 void Saisie_QSO::Charger() {
