@@ -54,10 +54,10 @@ constexpr std::array<Regle_Champ, 8> Regles{{
     {8, false, "8 caracteres pour la date JJ/MM/AA", "Date de l'activit\xE9 obligatoire"},
 }};
 
+// Two short lines: the reason, then what to avoid.
 constexpr std::string_view Message_Nom_De_Fichier =
-    "Num\xE9ro d'activit\xE9 refus\xE9 : il sert de nom au fichier du log et ne peut contenir aucun des "
-    "caract\xE8res \\ / : * ? \" < > |, ni \xEAtre fait seulement de points ou de blancs, ni \xEAtre un nom "
-    "r\xE9serv\xE9 par Windows (CON, PRN, AUX, NUL, COM1 \xE0 COM9, LPT1 \xE0 LPT9)";
+    "Num\xE9ro d'activit\xE9 refus\xE9 : il sert de nom au fichier du log.\n"
+    "Ni \\ / : * ? \" < > |, ni que des points, ni CON, AUX, NUL, COMn, LPTn.";
 
 const Regle_Champ& Regle(Champ_Setup champ) {
     return Regles[static_cast<std::size_t>(champ)];
@@ -115,8 +115,9 @@ const std::string& Valeur(const ActivationRecord& activation, Champ_Setup champ)
 std::string Ligne_Activite(const ActivationRecord& activation) {
     std::string ligne(Longueur_Ligne_Activite, ' ');
     for (const auto& colonne : Disposition) {
+        // Lengths are checked without the blanks around a value: they go, never its letters.
         const std::string_view texte =
-            std::string_view(Valeur(activation, colonne.champ)).substr(0, colonne.largeur);
+            Sans_Blancs(Valeur(activation, colonne.champ)).substr(0, colonne.largeur);
         ligne.replace(colonne.debut - 1, texte.size(), texte);
     }
     return ligne;

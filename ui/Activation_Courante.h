@@ -13,6 +13,8 @@ struct Activation_Affichee {
     QString Nom_Commune;
     QString Type_Activite;
     QString Date_Activite;
+
+    bool operator==(const Activation_Affichee&) const = default;
 };
 
 class Source_Activation {

@@ -10,6 +10,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -47,7 +49,10 @@ QLineEdit* Nouveau_Champ(const char* nom, int caracteres) {
     Limiter_Au_1252(champ);
     Colorer(champ, Jaune_Clair);
     champ->setEnabled(false);
-    champ->setMinimumWidth(champ->fontMetrics().horizontalAdvance(QLatin1Char('W')) * caracteres + 12);
+    // Room for the field's widest text in capitals of average width: the entry row fits a 1280-pixel
+    // screen with the date and time shown.
+    champ->setMinimumWidth(champ->fontMetrics().horizontalAdvance(QString(caracteres, QLatin1Char('N'))) +
+                           12);
     return champ;
 }
 
@@ -55,6 +60,8 @@ QComboBox* Nouvelle_Liste(const char* nom, const QStringList& entrees) {
     auto* liste = Nommer(new QComboBox, nom);
     liste->setEditable(true);
     liste->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed stays as typed: no completion ("cw" is not "CW", "2" is not "21").
+    liste->setCompleter(nullptr);
     liste->addItems(entrees);
     Limiter_Au_1252(liste->lineEdit());
     Colorer(liste, Jaune_Clair);
@@ -122,7 +129,7 @@ void Selectionner(QComboBox* liste, int indice) {
 } // namespace
 
 Saisie_QSO::Saisie_QSO(Services& services, const Source_Activation& setup, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_setup(setup) {
+    : QMainWindow(parent), m_services(services), m_activation(setup.Activation()) {
     setObjectName(QStringLiteral("Saisie_QSO"));
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Maravel_ON"));
@@ -208,6 +215,11 @@ void Saisie_QSO::Construire_Controles() {
     m_heure_q->setEnabled(true);
     m_mode_q = Nouvelle_Liste("Mode_Q", {});
     m_bande_q = Nouvelle_Liste("Bande_Q", {});
+    // A typed mode ("RTTY") or band shows whole beside the list's arrow.
+    for (const auto& [liste, caracteres] : {std::pair{m_mode_q, 4}, std::pair{m_bande_q, 3}}) {
+        liste->setMinimumWidth(liste->fontMetrics().horizontalAdvance(QString(caracteres, QLatin1Char('N'))) +
+                               liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
+    }
     m_label10 = Nommer(new QLabel(QStringLiteral("Date")), "Label10");
     m_label6 = Nommer(new QLabel(QStringLiteral("Heure")), "Label6");
 
@@ -229,10 +241,19 @@ void Saisie_QSO::Construire_Controles() {
         grille->addWidget(colonnes[c].second, 1, c);
     }
     grille->setColumnStretch(static_cast<int>(colonnes.size()) - 1, 1);
-    m_date_q->setVisible(false);
-    m_heure_q->setVisible(false);
-    m_label10->setVisible(false);
-    m_label6->setVisible(false);
+    for (QWidget* controle : {static_cast<QWidget*>(m_date_q), static_cast<QWidget*>(m_heure_q),
+                              static_cast<QWidget*>(m_label10), static_cast<QWidget*>(m_label6)}) {
+        // Their room is kept while they are hidden: showing them moves no field and widens nothing.
+        QSizePolicy politique = controle->sizePolicy();
+        politique.setRetainSizeWhenHidden(true);
+        controle->setSizePolicy(politique);
+        controle->setVisible(false);
+    }
+    m_num_q->setFocusPolicy(Qt::NoFocus);
+    for (const auto& [label, champ] : colonnes) {
+        champ->setAccessibleName(label->text());
+        label->setBuddy(champ);
+    }
 
     m_status = Nommer(new QLabel, "Status");
     QFont gras = m_status->font();
@@ -278,6 +299,7 @@ void Saisie_QSO::Construire_Controles() {
     m_entete->setFont(fixe);
     m_liste_qso = Nommer(new QListWidget, "Liste_QSO");
     m_liste_qso->setFont(fixe);
+    Espacer_Lignes(m_liste_qso);
     m_liste_qso->setUniformItemSizes(true);
     m_liste_qso->setToolTip(QStringLiteral("Cliquez sur un QSO pour l'editer ou l'effacer"));
     m_liste_qso->setFocusPolicy(Qt::ClickFocus);
@@ -303,6 +325,15 @@ void Saisie_QSO::Construire_Controles() {
           static_cast<QWidget*>(m_bande_q), static_cast<QWidget*>(m_bande_q->lineEdit()),
           static_cast<QWidget*>(m_valide_q)}) {
         champ->installEventFilter(this);
+    }
+    // Tab walks as Enter does: the QSO's fields, its validation, the buttons, then band and mode, which
+    // lead back to the callsign.
+    const std::vector<QWidget*> tabulation = {
+        m_indi_q,   m_dpt_q,     m_prenom_q,  m_qrkr_q,   m_qrke_q,    m_observation_q,
+        m_date_q,   m_heure_q,   m_valide_q,  m_annule_q, m_edite_qso, m_efface_qso,
+        m_recupere, m_ajout_qso, m_recherche, m_bande_q,  m_mode_q};
+    for (std::size_t i = 1; i < tabulation.size(); ++i) {
+        setTabOrder(tabulation[i - 1], tabulation[i]);
     }
     connect(m_valide_q, &QPushButton::clicked, this, &Saisie_QSO::Valide_Q_Click);
     connect(m_annule_q, &QPushButton::clicked, this, &Saisie_QSO::Annule_Saisie);
@@ -382,8 +413,12 @@ void Saisie_QSO::Construire_Menus() {
 }
 
 void Saisie_QSO::Charger() {
-    resize(1180, 700);
-    Centrer(this);
+    // Never larger than the screen's available area, whatever is shown or hidden later.
+    const QRect zone = Zone_Disponible(this);
+    const int cadre_largeur = 16;
+    const int cadre_hauteur = 48;
+    resize(zone.isEmpty() ? 1180 : std::min(1180, zone.width() - cadre_largeur),
+           zone.isEmpty() ? 700 : std::min(700, zone.height() - cadre_hauteur));
 
     m_mode_q->addItems(Modes);
     m_bande_q->addItems(Bandes);
@@ -406,31 +441,42 @@ void Saisie_QSO::Charger() {
     m_mnu_refrappe_oui->setChecked(refrappe);
     m_mnu_refrappe_non->setChecked(!refrappe);
 
-    const Activation_Affichee activation = m_setup.Activation();
-    m_label1->setText(QStringLiteral("Assistant d'activité de ") + activation.Activeur);
-    m_label4->setText(activation.Num_CP);
-    m_label21->setText(activation.Nom_Commune);
-
     m_num_q->setEnabled(true);
     m_num_q->setText(QStringLiteral("1"));
     m_indi_q->setEnabled(true);
-    Colorer(m_indi_q, Vert_Clair);
     m_mode_edition = false;
-
     m_entete->setText(Texte_Entete);
-    m_label3->setText(Texte_Label3());
+    setWindowTitle(QStringLiteral("  Maravel    Revision ") + Revision);
+    Afficher_Activation();
+}
 
+// The greeting, the activation's lines and its log, with the focus in the callsign.
+void Saisie_QSO::Afficher_Activation() {
+    m_label1->setText(QStringLiteral("Assistant d'activité de ") + m_activation.Activeur);
+    m_label4->setText(m_activation.Num_CP);
+    m_label21->setText(m_activation.Nom_Commune);
+    m_label3->setText(Texte_Label3());
+    Colorer(m_indi_q, Vert_Clair);
     Recharger_Liste();
     Afficher_Numero_Suivant();
     m_champ_refrappe = false;
     m_mode_ajout = false;
-
-    setWindowTitle(QStringLiteral("  Maravel    Revision ") + Revision);
     m_indi_q->setFocus();
 }
 
+void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
+    if (activation == m_activation) {
+        return;
+    }
+    Annule_Saisie();
+    m_activation = activation;
+    m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one
+    m_recupere->setEnabled(false);
+    Afficher_Activation();
+}
+
 QString Saisie_QSO::Texte_Label3() const {
-    const Activation_Affichee a = m_setup.Activation();
+    const Activation_Affichee& a = m_activation;
     const QString type = a.Type_Activite.isEmpty() ? QStringLiteral("Activation") : a.Type_Activite;
     const QString operateur = a.Logger.isEmpty() ? a.Activeur : a.Logger;
     return type + QLatin1Char(' ') + a.Nom_Activite + QStringLiteral("   référence ") + a.Num_Activite +
@@ -438,9 +484,7 @@ QString Saisie_QSO::Texte_Label3() const {
 }
 
 Maravel::Journal Saisie_QSO::Log() const {
-    // The number as it stands in the set-up window now: its files follow a later "Saisie des QSO".
-    return Maravel::Journal(m_services.fichiers, m_services.dossier,
-                            Vers_1252(m_setup.Activation().Num_Activite));
+    return Maravel::Journal(m_services.fichiers, m_services.dossier, Vers_1252(m_activation.Num_Activite));
 }
 
 void Saisie_QSO::Timer1_Timer() {
@@ -481,6 +525,15 @@ void Saisie_QSO::Choisir_Refrappe(bool refrappe) {
     m_mnu_refrappe_oui->setChecked(refrappe);
     m_mnu_refrappe_non->setChecked(!refrappe);
     m_services.reglages.Ecrire_Booleen(QStringLiteral("Mode_Refrappe"), refrappe);
+}
+
+void Saisie_QSO::showEvent(QShowEvent* evenement) {
+    QMainWindow::showEvent(evenement);
+    if (!m_centree) {
+        // Once shown, when the size of the window's frame is known.
+        m_centree = true;
+        Centrer(this);
+    }
 }
 
 void Saisie_QSO::closeEvent(QCloseEvent* evenement) {

@@ -29,7 +29,14 @@ class QTimer;
 class Saisie_QSO : public QMainWindow {
     Q_OBJECT
 public:
+    // The window logs into the activation the set-up window holds now, and keeps it: clearing or editing
+    // the set-up fields afterwards never sends its QSOs elsewhere.
     Saisie_QSO(Services& services, const Source_Activation& setup, QWidget* parent = nullptr);
+
+    // "Saisie des QSO" pressed again: on another activation (or the same one described otherwise) the
+    // window drops the entry in progress and reloads on it.
+    void Ouvrir_Activation(const Activation_Affichee& activation);
+    const Activation_Affichee& Activation_Ouverte() const { return m_activation; }
 
     // One tick of the clock (the timer calls it every second; tests call it after setting their clock).
     void Timer1_Timer();
@@ -48,12 +55,14 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
 
 private:
     // Frame and load.
     void Construire_Controles();
     void Construire_Menus();
     void Charger();
+    void Afficher_Activation();
     QString Texte_Label3() const;
     Maravel::Journal Log() const;
 
@@ -82,7 +91,7 @@ private:
     void Valider(bool depuis_bouton);
     bool Ecrire_Qso();
     std::optional<std::string> Ligne_Depuis_Champs();
-    bool Mettre_A_Jour_Prenoms();
+    void Mettre_A_Jour_Prenoms();
     bool Date_Heure_Tapees() const;
     void Annule_Saisie();
     void Fin_Edition();
@@ -105,7 +114,8 @@ private:
     void Choisir_Refrappe(bool refrappe);
 
     Services& m_services;
-    const Source_Activation& m_setup;
+    Activation_Affichee m_activation;
+    bool m_centree = false;
 
     // Entry fields.
     QLineEdit* m_num_q = nullptr;

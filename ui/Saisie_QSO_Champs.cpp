@@ -126,7 +126,8 @@ bool Saisie_QSO::Touche_Champ(QLineEdit* champ, QKeyEvent* touche) {
         Entree_Champ(champ);
         return true;
     }
-    if (champ == m_date_q || champ == m_heure_q) {
+    // Backspace shortens a date or a time: it never adds the separator it would then delete.
+    if ((champ == m_date_q || champ == m_heure_q) && touche->key() != Qt::Key_Backspace) {
         Separateur_Automatique(champ);
     }
     if (champ != m_observation_q) {
@@ -194,6 +195,9 @@ void Saisie_QSO::Ouvrir_Champ(QWidget* champ) {
         Colorer(champ, Vert_Clair);
     }
     champ->setFocus();
+    if (auto* liste = qobject_cast<QComboBox*>(champ)) {
+        liste->lineEdit()->selectAll(); // typing replaces the band or mode in use
+    }
 }
 
 void Saisie_QSO::Entree_Indi_Q() {
@@ -361,7 +365,14 @@ bool Saisie_QSO::Controle_Avant_Ecriture() {
             return false;
         }
     }
-    if (Date_Heure_Tapees() && Controle_Date(m_date_q->text()) != 0) {
+    // A QSO without mode or band is of no use to any export or confirmation.
+    if (m_mode_q->currentText().trimmed().isEmpty()) {
+        Refuser(m_mode_q, QStringLiteral("Le mode est vide : choisissez SSB ou CW dans la liste, ou tapez "
+                                         "le mode, puis validez à nouveau."));
+    } else if (m_bande_q->currentText().trimmed().isEmpty()) {
+        Refuser(m_bande_q, QStringLiteral("La bande est vide : choisissez une bande dans la liste, ou "
+                                          "tapez-la, puis validez à nouveau."));
+    } else if (Date_Heure_Tapees() && Controle_Date(m_date_q->text()) != 0) {
         Refuser(m_date_q, Message_Date);
     } else if (Date_Heure_Tapees() && Controle_Heure(m_heure_q->text()) != 0) {
         Refuser(m_heure_q, Message_Heure);
@@ -375,6 +386,14 @@ void Saisie_QSO::Refuser(QWidget* champ, const QString& message) {
     m_services.messages.Information(message);
     if (champ == m_date_q || champ == m_heure_q) {
         Afficher_Date_Heure(true);
+    }
+    // Only the field to fix is green.
+    for (QWidget* autre : {static_cast<QWidget*>(m_indi_q), static_cast<QWidget*>(m_dpt_q),
+                           static_cast<QWidget*>(m_prenom_q), static_cast<QWidget*>(m_qrkr_q),
+                           static_cast<QWidget*>(m_qrke_q), static_cast<QWidget*>(m_observation_q),
+                           static_cast<QWidget*>(m_date_q), static_cast<QWidget*>(m_heure_q),
+                           static_cast<QWidget*>(m_mode_q), static_cast<QWidget*>(m_bande_q)}) {
+        Colorer(autre, Jaune_Clair);
     }
     Ouvrir_Champ(champ);
 }
@@ -420,13 +439,14 @@ void Saisie_QSO::Valider(bool depuis_bouton) {
 }
 
 // Writes the QSO the fields describe: inserted at its moment, replacing the edited one, or appended.
-// Nothing changes on screen when the log cannot be written: the operator can try again.
+// Nothing changes on screen when the log cannot be written: the operator can try again. The QSO comes
+// first: the first-name memory is updated only once it is on disk, and its failure is only a warning.
 bool Saisie_QSO::Ecrire_Qso() {
     if (!Date_Heure_Tapees() && m_date_courante.empty()) {
         Timer1_Timer(); // validated before the clock's first tick: read it now rather than stamp nothing
     }
     const auto ligne = Ligne_Depuis_Champs();
-    if (!ligne || !Mettre_A_Jour_Prenoms()) {
+    if (!ligne) {
         return false;
     }
     Maravel::Journal journal = Log();
@@ -442,6 +462,7 @@ bool Saisie_QSO::Ecrire_Qso() {
         Signaler_Echec(resultat);
         return false;
     }
+    Mettre_A_Jour_Prenoms();
 
     if (m_mode_ajout) {
         m_date_q->clear();
@@ -455,9 +476,14 @@ bool Saisie_QSO::Ecrire_Qso() {
     return true;
 }
 
+// A value is written whole: the blanks around it go, never its letters.
+static std::string Valeur_Ecrite(const QString& texte) {
+    return Vers_1252(texte.trimmed());
+}
+
 std::optional<std::string> Saisie_QSO::Ligne_Depuis_Champs() {
-    m_prenom_q->setText(m_prenom_q->text().toUpper());
-    m_observation_q->setText(m_observation_q->text().toUpper());
+    m_prenom_q->setText(Majuscules(m_prenom_q->text()));
+    m_observation_q->setText(Majuscules(m_observation_q->text()));
     Maravel::QsoRecord qso;
     if (Date_Heure_Tapees()) {
         qso.Date = Vers_1252(m_date_q->text());
@@ -467,14 +493,14 @@ std::optional<std::string> Saisie_QSO::Ligne_Depuis_Champs() {
         qso.Date = m_date_courante;
         qso.Heure = Vers_1252(horloge->text().left(5));
     }
-    qso.Indicatif = Vers_1252(m_indi_q->text());
-    qso.Departement = Vers_1252(m_dpt_q->text());
-    qso.Prenom = Vers_1252(m_prenom_q->text());
-    qso.Rst_Recu = Vers_1252(m_qrkr_q->text());
-    qso.Rst_Envoye = Vers_1252(m_qrke_q->text());
-    qso.Mode = Vers_1252(m_mode_q->currentText());
-    qso.Bande = Vers_1252(m_bande_q->currentText());
-    qso.Observations = Vers_1252(m_observation_q->text());
+    qso.Indicatif = Valeur_Ecrite(m_indi_q->text());
+    qso.Departement = Valeur_Ecrite(m_dpt_q->text());
+    qso.Prenom = Valeur_Ecrite(m_prenom_q->text());
+    qso.Rst_Recu = Valeur_Ecrite(m_qrkr_q->text());
+    qso.Rst_Envoye = Valeur_Ecrite(m_qrke_q->text());
+    qso.Mode = Valeur_Ecrite(m_mode_q->currentText());
+    qso.Bande = Valeur_Ecrite(m_bande_q->currentText());
+    qso.Observations = Valeur_Ecrite(m_observation_q->text());
     auto ligne = Maravel::Ligne_Qso(qso);
     if (!ligne) {
         m_services.messages.Information(
@@ -484,16 +510,15 @@ std::optional<std::string> Saisie_QSO::Ligne_Depuis_Champs() {
     return ligne;
 }
 
-bool Saisie_QSO::Mettre_A_Jour_Prenoms() {
-    const std::string ligne = Maravel::Ligne_Prenom(Vers_1252(m_indi_q->text()), Vers_1252(m_dpt_q->text()),
-                                                    Vers_1252(m_prenom_q->text()));
-    if (Maravel::Ajout_Prenom(m_services.fichiers, m_services.dossier, ligne)) {
-        return true;
+void Saisie_QSO::Mettre_A_Jour_Prenoms() {
+    const std::string ligne = Maravel::Ligne_Prenom(
+        Valeur_Ecrite(m_indi_q->text()), Valeur_Ecrite(m_dpt_q->text()), Valeur_Ecrite(m_prenom_q->text()));
+    if (!Maravel::Ajout_Prenom(m_services.fichiers, m_services.dossier, ligne)) {
+        m_services.messages.Information(QStringLiteral(
+            "Le QSO est bien écrit dans le log, mais la liste des prénoms (Liste_Prenom.txt) "
+            "n'a pas pu être mise à jour : elle reste telle qu'elle était. Vérifiez le dossier "
+            "des données."));
     }
-    m_services.messages.Information(QStringLiteral(
-        "La liste des prénoms (Liste_Prenom.txt) ne peut pas être mise à jour : le QSO n'a pas "
-        "été écrit. Vérifiez le dossier des données puis validez à nouveau."));
-    return false;
 }
 
 void Saisie_QSO::Annule_Saisie() {

@@ -121,6 +121,9 @@ void Saisie_QSO::Edite_QSO_Click() {
 void Saisie_QSO::Fin_Edition() {
     Choisir_Texte(m_mode_q, m_mode_avant_edition);
     Choisir_Texte(m_bande_q, m_bande_avant_edition);
+    // The store follows the screen, so that a restart opens on the band and mode really in use.
+    m_services.reglages.Ecrire(QStringLiteral("Mode Activite"), QString::number(m_mode_q->currentIndex()));
+    m_services.reglages.Ecrire(QStringLiteral("Bande Activite"), QString::number(m_bande_q->currentIndex()));
     Rapports_Par_Defaut();
     m_mode_edition = false;
 }

@@ -1,5 +1,7 @@
 #include "ui/Services.h"
 
+#include "ui/Sous_Programmes.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,14 +22,47 @@ void Messages_Qt::Information(const QString& texte) {
     boite.exec();
 }
 
-bool Messages_Qt::Question(const QString& texte) {
-    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
-    QPushButton* oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
-    QPushButton* non = boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+namespace {
+
+// Alt+O answers "Oui", Alt+N and Escape "Non".
+bool Demander(QMessageBox& boite) {
+    QPushButton* oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
     boite.setDefaultButton(oui);
     boite.setEscapeButton(non);
     boite.exec();
     return boite.clickedButton() == oui;
+}
+
+} // namespace
+
+bool Messages_Qt::Question(const QString& texte) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
+    return Demander(boite);
+}
+
+namespace {
+
+QString Sans_Blancs_Finaux(const QString& texte) {
+    qsizetype fin = texte.size();
+    while (fin > 0 && texte[fin - 1] == QLatin1Char(' ')) {
+        --fin;
+    }
+    return texte.left(fin);
+}
+
+} // namespace
+
+bool Messages_Qt::Question_Ligne(const QString& avant, const QString& ligne, const QString& apres) {
+    // The line on one line of its own, its columns in fixed pitch, rather than wrapped anywhere.
+    const QString famille = Police_Fixe().family();
+    QMessageBox boite(QMessageBox::NoIcon, Titre,
+                      QStringLiteral("<p>") + avant.toHtmlEscaped() +
+                          QStringLiteral("</p><p style=\"white-space:pre; font-family:'%1'\">").arg(famille) +
+                          Sans_Blancs_Finaux(ligne).toHtmlEscaped() + apres.toHtmlEscaped() +
+                          QStringLiteral("</p>"));
+    boite.setTextFormat(Qt::RichText);
+    return Demander(boite);
 }
 
 Reglages::Reglages()

@@ -18,12 +18,17 @@ public:
     virtual void Information(const QString& texte) = 0;
     // True only for Yes.
     virtual bool Question(const QString& texte) = 0;
+    // The same question about a fixed-column line, which the box may show whole in fixed pitch.
+    virtual bool Question_Ligne(const QString& avant, const QString& ligne, const QString& apres) {
+        return Question(avant + ligne + apres);
+    }
 };
 
 class Messages_Qt final : public Messages {
 public:
     void Information(const QString& texte) override;
     bool Question(const QString& texte) override;
+    bool Question_Ligne(const QString& avant, const QString& ligne, const QString& apres) override;
 };
 
 // The per-user store: application "Assistant", section "Setup " (with its trailing blank).

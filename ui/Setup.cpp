@@ -135,6 +135,7 @@ void Setup::Construire() {
         exemple->setObjectName(QStringLiteral("Exemple_") + QString::fromLatin1(description.nom));
         exemple->setStyleSheet(QStringLiteral("color: #505050; font-style: italic;"));
         etiquette->setBuddy(champ);
+        champ->setAccessibleName(description.etiquette);
         grille->addWidget(etiquette, rang, 0);
         grille->addWidget(champ, rang, 1);
         grille->addWidget(exemple, rang, 2);
@@ -373,8 +374,8 @@ void Setup::Saisie_Des_QSO() {
     const std::string ligne = Maravel::Ligne_Activite(activation);
 
     const bool connue = Cherche_Activite(Champ(Champ_Setup::Num_Activite)->text());
-    if (!connue && !m_services.messages.Question(QStringLiteral("Enregistrer l'activité ") +
-                                                 Depuis_1252(ligne) + QStringLiteral(" ?"))) {
+    if (!connue && !m_services.messages.Question_Ligne(QStringLiteral("Enregistrer l'activité "),
+                                                       Depuis_1252(ligne), QStringLiteral(" ?"))) {
         RAZ_Setup();
         return;
     }
@@ -399,6 +400,8 @@ Saisie_QSO* Setup::Fenetre_Saisie() const {
 void Setup::Ouvrir_Saisie() {
     if (m_saisie == nullptr) {
         m_saisie = new Saisie_QSO(m_services, *this, this);
+    } else {
+        m_saisie->Ouvrir_Activation(Activation());
     }
     m_saisie->show();
     m_saisie->raise();

@@ -2,6 +2,7 @@
 
 #include "core/Texte1252.h"
 
+#include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -9,7 +10,10 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QWidget>
+
+#include <algorithm>
 
 void Colorer(QWidget* champ, const QColor& couleur) {
     QPalette palette = champ->palette();
@@ -56,25 +60,58 @@ bool Chasse_Fixe(const QFont& police) {
            mesures.horizontalAdvance(QStringLiteral("WWWWW"));
 }
 
+QString Majuscules(const QString& texte) {
+    return Depuis_1252(Maravel::Majuscules_1252(Vers_1252(texte)));
+}
+
 QFont Police_Fixe() {
-    QFont police(QStringLiteral("Terminal"));
-    police.setStyleHint(QFont::TypeWriter);
-    police.setFixedPitch(true);
-    if (Chasse_Fixe(police)) {
-        return police;
+    // A bitmap "Terminal" clips the accents of capitals (TRÈS and TRÉS would look alike).
+    const QStringList installees = QFontDatabase::families();
+    for (const QString& famille : {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
+                                   QStringLiteral("Courier New")}) {
+        if (installees.contains(famille)) {
+            QFont police(famille);
+            police.setStyleHint(QFont::TypeWriter);
+            if (Chasse_Fixe(police)) {
+                return police;
+            }
+        }
     }
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
-void Centrer(QWidget* fenetre) {
+namespace {
+
+class Delegue_Lignes final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize taille = QStyledItemDelegate::sizeHint(option, index);
+        const QRect encre = option.fontMetrics.boundingRect(QStringLiteral("ÉÈÊÖÜÅÇgjpqy"));
+        taille.setHeight(std::max(taille.height(), encre.height() + 4));
+        return taille;
+    }
+};
+
+} // namespace
+
+void Espacer_Lignes(QAbstractItemView* liste) {
+    liste->setItemDelegate(new Delegue_Lignes(liste));
+}
+
+QRect Zone_Disponible(const QWidget* fenetre) {
     const QScreen* ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
-    if (ecran == nullptr) {
+    return ecran != nullptr ? ecran->availableGeometry() : QRect();
+}
+
+void Centrer(QWidget* fenetre) {
+    const QRect zone = Zone_Disponible(fenetre);
+    if (zone.isEmpty()) {
         return;
     }
-    const QRect zone = ecran->geometry();
     const QSize taille = fenetre->frameGeometry().size();
-    fenetre->move(zone.x() + (zone.width() - taille.width()) / 2,
-                  zone.y() + (zone.height() - taille.height()) / 2);
+    fenetre->move(zone.x() + std::max(0, (zone.width() - taille.width()) / 2),
+                  zone.y() + std::max(0, (zone.height() - taille.height()) / 2));
 }
 
 bool Majuscule_Tapee(QLineEdit* champ, QKeyEvent* touche) {

@@ -3,12 +3,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QValidator>
 
 #include <string>
 #include <string_view>
 
+class QAbstractItemView;
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
@@ -35,13 +37,24 @@ public:
 };
 void Limiter_Au_1252(QLineEdit* champ);
 
-// The fixed-pitch font of the QSO lists ("Terminal" where it exists, else the system's fixed font), so
-// that their columns line up under their headers.
+// Capitals as the files store them: a letter becomes its capital only when that capital is one
+// Windows-1252 character, so the length never changes ("ß" and "µ" stay as they are).
+QString Majuscules(const QString& texte);
+
+// The fixed-pitch font of the lists and labels: one that draws accented capitals whole (Liberation Mono,
+// DejaVu Sans Mono, Courier New), else the system's fixed font, so that columns line up under headers.
 QFont Police_Fixe();
+
+// Gives the lines of a list in that font the height of its accented capitals, so that no accent is
+// clipped (TRÈS and TRÉS must not look alike).
+void Espacer_Lignes(QAbstractItemView* liste);
 bool Chasse_Fixe(const QFont& police);
 
-// Left and top that centre the window on its screen (integer halves).
+// Left and top that centre the window on its screen's available area (integer halves), never off it.
 void Centrer(QWidget* fenetre);
+
+// The available area of the screen the window is on (or of the primary screen).
+QRect Zone_Disponible(const QWidget* fenetre);
 
 // Small letters a-z typed into a callsign-like field become capitals: the key is consumed and its
 // capital inserted. True when the event was handled.
