@@ -1,5 +1,7 @@
 #include "ui/Services.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -52,6 +54,29 @@ QString Reglages::Lire(const QString& cle, const QString& defaut) const {
 void Reglages::Ecrire(const QString& cle, const QString& valeur) {
     m_store->setValue(Cle_Complete(cle), valeur);
     m_store->sync();
+    if (m_store->status() != QSettings::NoError) {
+        Echec_Ecriture();
+    }
+}
+
+void Reglages::Echec_Ecriture() {
+    if (m_messages == nullptr || m_echec_signale) {
+        return;
+    }
+    m_echec_signale = true;
+    const QFileInfo fichier(m_store->fileName());
+    QString cause = QStringLiteral("le système en refuse l'écriture");
+    if (fichier.isDir()) {
+        cause = QStringLiteral("un dossier porte le nom de ce fichier");
+    } else if (m_store->status() == QSettings::FormatError) {
+        cause = QStringLiteral("son contenu est illisible");
+    } else if (fichier.exists() && !fichier.isWritable()) {
+        cause = QStringLiteral("le fichier est en lecture seule");
+    }
+    m_messages->Information(QStringLiteral("Les réglages ne peuvent pas être enregistrés :\n") +
+                            QDir::toNativeSeparators(m_store->fileName()) + QStringLiteral("\n") + cause +
+                            QStringLiteral(".\nLe programme continue, mais les réglages changés pendant "
+                                           "cette session seront perdus à sa fermeture."));
 }
 
 bool Reglages::Lire_Booleen(const QString& cle, bool defaut) const {
