@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <utility>
 
 namespace {
 
@@ -57,14 +56,17 @@ std::optional<QString> Essai_Ecriture(const std::filesystem::path& dossier) {
         return Cause_Echec_Ecriture(std::error_code(errno, std::generic_category()));
     }
     constexpr char ligne[] = "essai\r\n";
-    bool ecrit = std::fwrite(ligne, 1, sizeof ligne - 1, fichier) == sizeof ligne - 1;
-    ecrit = std::fflush(fichier) == 0 && ecrit;
-    const int erreur = errno;
-    ecrit = std::fclose(fichier) == 0 && ecrit;
+    bool ecrit =
+        std::fwrite(ligne, 1, sizeof ligne - 1, fichier) == sizeof ligne - 1 && std::fflush(fichier) == 0;
+    int erreur = ecrit ? 0 : errno;
+    if (std::fclose(fichier) != 0 && ecrit) {
+        ecrit = false;
+        erreur = errno;
+    }
     std::error_code ignore;
     std::filesystem::remove(essai, ignore);
     if (!ecrit) {
-        return Cause_Echec_Ecriture(std::error_code(erreur != 0 ? erreur : errno, std::generic_category()));
+        return Cause_Echec_Ecriture(std::error_code(erreur, std::generic_category()));
     }
     return std::nullopt;
 }
@@ -76,13 +78,13 @@ struct Verrou_Abandonne {
 };
 
 // Qt's own judgement of the owner (process gone, or its number now worn by another program), made on a
-// copy so that the real lock stays untouched until the operator agrees. Nothing known: no copy could be
-// made, and the real attempt decides alone.
-std::optional<bool> Proprietaire_Disparu(const QString& chemin) {
+// copy so that the real lock stays untouched until the operator agrees. When no copy can be made, the
+// owner counts as present and the real attempt decides alone.
+bool Proprietaire_Disparu(const QString& chemin) {
     QTemporaryDir essai;
     const QString copie = essai.filePath(QString::fromLatin1(Nom_Verrou));
     if (!essai.isValid() || !QFile::copy(chemin, copie)) {
-        return std::nullopt;
+        return false;
     }
     QLockFile verrou(copie);
     verrou.setStaleLockTime(0);
@@ -110,7 +112,7 @@ std::optional<Verrou_Abandonne> Examiner(QLockFile& verrou, const QString& chemi
                                                "Maravel_ON n'y est plus ouvert sur ce dossier."),
                                 ordinateur, depuis};
     }
-    if (Proprietaire_Disparu(chemin).value_or(false)) {
+    if (Proprietaire_Disparu(chemin)) {
         return Verrou_Abandonne{
             QStringLiteral("Le programme qui l'a posé sur cet ordinateur n'est plus en marche."),
             QSysInfo::machineHostName(), depuis};
