@@ -54,13 +54,25 @@ std::optional<QString> Refus_Champ_Setup(Maravel::Champ_Setup champ, const QStri
     return std::nullopt;
 }
 
-QString Admettre_Dans_Setup(Maravel::Champ_Setup champ, const QString& valeur, const QString& origine,
-                            Messages& messages) {
-    const auto refus = Refus_Champ_Setup(champ, valeur);
+namespace {
+
+QString Admettre(const QString& valeur, const std::optional<QString>& refus, const QString& origine,
+                 Messages& messages) {
     if (!refus) {
         return valeur;
     }
     messages.Information(origine + QStringLiteral(" a été ignoré : ") + *refus +
                          QStringLiteral(". Le champ reste vide."));
     return {};
+}
+
+} // namespace
+
+QString Admettre_Valeur(const QString& valeur, qsizetype limite, const QString& origine, Messages& messages) {
+    return Admettre(valeur, Refus_Valeur_Entrante(valeur, limite), origine, messages);
+}
+
+QString Admettre_Dans_Setup(Maravel::Champ_Setup champ, const QString& valeur, const QString& origine,
+                            Messages& messages) {
+    return Admettre(valeur, Refus_Champ_Setup(champ, valeur), origine, messages);
 }

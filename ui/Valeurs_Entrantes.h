@@ -17,7 +17,10 @@ std::optional<QString> Refus_Valeur_Entrante(const QString& valeur, qsizetype li
 // The same for a set-up field, with that field's own limit and, for the number, the file-name rule.
 std::optional<QString> Refus_Champ_Setup(Maravel::Champ_Setup champ, const QString& valeur);
 
-// The value when the field may hold it; else an empty text, after a notice naming where the value came
-// from (`origine`, as « Le réglage "Nom Activite" »).
+// The value when a field of at most `limite` characters may hold it; else an empty text, after a notice
+// naming where the value came from (`origine`, as « Le réglage "Nom Activite" »).
+QString Admettre_Valeur(const QString& valeur, qsizetype limite, const QString& origine, Messages& messages);
+
+// The same for a set-up field.
 QString Admettre_Dans_Setup(Maravel::Champ_Setup champ, const QString& valeur, const QString& origine,
                             Messages& messages);
