@@ -1,5 +1,4 @@
 #include "Dossier_Temporaire.h"
-#include "Fichiers_Defaillants.h"
 #include "core/Activation.h"
 
 #include <gtest/gtest.h>
@@ -95,26 +94,6 @@ TEST_F(Liste_Test, RechercheEtEffacement) {
     ASSERT_TRUE(liste.Effacer("DMF-1234"));
     EXPECT_TRUE(dossier.Existe("Liste_Activite.txt"));
     EXPECT_EQ(Fichier(), "");
-}
-
-// Add, replace and delete stopped at every changing step of their rewrite: the old list stays whole
-// and no scratch file is left.
-TEST(Liste_Activites, ReecritureInterrompueLaisseLAncienneListe) {
-    const std::string ancienne = Ligne("AAA-1", "ON4XYZ", "Moulin") + "\r\n" + Ligne_Halloy + "\r\n";
-    const auto operation = [](Liste_Activites& l, std::size_t i) { // add, replace, delete
-        return i == 0   ? l.Ajouter_Ou_Remplacer(Ligne("ZZZ-9", "F4ABC", "Abbaye"))
-               : i == 1 ? l.Ajouter_Ou_Remplacer(Ligne("DMF-123", "ON4XYZ/P", "Ch\xE9teau", "X"))
-                        : l.Effacer("DMF-123");
-    };
-    for (std::size_t i = 0; i < 6; ++i) {
-        Dossier_Temporaire dossier;
-        dossier.Ecrire("Liste_Activite.txt", ancienne);
-        Fichiers_Defaillants fs(i % 2 + 1);
-        Liste_Activites liste(fs, dossier.Chemin());
-        EXPECT_FALSE(operation(liste, i / 2)) << i;
-        EXPECT_EQ(dossier.Lire("Liste_Activite.txt"), ancienne) << i;
-        EXPECT_FALSE(dossier.Existe("Temporaire.txt")) << i;
-    }
 }
 
 TEST(Numero_Utilisable_Comme_Nom, CaracteresEtNomsRefuses) {
