@@ -1,29 +1,24 @@
 #pragma once
 // A real file system that fails at the N-th changing operation (write, append, rename, delete or cut), or
-// that runs out of space after a number of bytes as a full disk does: the bytes that fit are written, then
-// the write fails.
+// that runs out of space after a number of bytes as a full disk does: what fits is written, then it fails.
 
 #include "core/Fichiers.h"
 
-#include <algorithm>
-#include <cstddef>
 #include <limits>
 
 class Fichiers_Defaillants final : public Maravel::Systeme_Fichiers {
 public:
-    // echec_a 0: never fails at an operation; place: bytes that can still be written.
     explicit Fichiers_Defaillants(std::size_t echec_a = 0,
                                   std::size_t place = std::numeric_limits<std::size_t>::max())
         : m_echec_a(echec_a), m_place(place) {}
-
     std::size_t Operations() const { return m_operations; }
 
     Lecture Lire(const std::filesystem::path& f) override { return m_reel.Lire(f); }
     bool Ecrire(const std::filesystem::path& f, std::string_view c) override {
-        return Compter() && m_reel.Ecrire(f, c.substr(0, Prendre(c))) && !m_manque;
+        return Compter() && m_reel.Ecrire(f, c.substr(0, m_place)) && Tient(c);
     }
     bool Ajouter(const std::filesystem::path& f, std::string_view c) override {
-        return Compter() && m_reel.Ajouter(f, c.substr(0, Prendre(c))) && !m_manque;
+        return Compter() && m_reel.Ajouter(f, c.substr(0, m_place)) && Tient(c);
     }
     bool Renommer(const std::filesystem::path& s, const std::filesystem::path& c) override {
         return Compter() && m_reel.Renommer(s, c);
@@ -39,16 +34,13 @@ public:
 
 private:
     bool Compter() { return ++m_operations != m_echec_a; }
-    std::size_t Prendre(std::string_view c) {
-        const std::size_t pris = std::min(c.size(), m_place);
-        m_place -= pris;
-        m_manque = pris < c.size();
-        return pris;
+    // The bytes that fit were written: a write that did not fit whole uses up the place and fails.
+    bool Tient(std::string_view c) {
+        const bool tient = c.size() <= m_place;
+        m_place = tient ? m_place - c.size() : 0;
+        return tient;
     }
 
     Maravel::Systeme_Fichiers_Reel m_reel;
-    std::size_t m_echec_a;
-    std::size_t m_place;
-    std::size_t m_operations = 0;
-    bool m_manque = false;
+    std::size_t m_echec_a, m_place, m_operations = 0;
 };

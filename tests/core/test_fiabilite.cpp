@@ -10,7 +10,7 @@
 #include <functional>
 
 using namespace Maravel;
-namespace fs_ = std::filesystem;
+using std::filesystem::path;
 
 namespace {
 
@@ -18,70 +18,59 @@ const std::string A =
     "01/03/24  10:00  F1AAA         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
 const std::string B =
     "01/03/24  11:00  F1BBB         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-const std::string Paul = "F1ABC        75 PAUL";
-const std::string Anne = "G3XYZ           ANNE";
+const std::string Paul = "F1ABC        75 PAUL", Anne = "G3XYZ           ANNE";
 const std::string Halloy = "DMF-123      ON4XYZ/P   Ch\xE9teau" + std::string(34, ' ') +
                            "5590  Activation   12/11/05 Halloy" + std::string(30, ' ');
-const std::string Moulin = "AAA-1        ON4XYZ     Moulin" + std::string(35, ' ') +
-                           "5590  Activation   12/11/05 Halloy" + std::string(30, ' ');
+const std::string Moulin = "AAA-1" + Halloy.substr(5);
 
-using Operation = std::function<bool(Systeme_Fichiers&, const fs_::path&)>;
+using Operation = std::function<bool(Systeme_Fichiers&, const path&)>;
+Operation Log(std::function<Resultat_Journal(Journal&)> action) {
+    return [action](Systeme_Fichiers& fs, const path& d) {
+        Journal journal(fs, d, "LOG");
+        return action(journal) == Resultat_Journal::Fait;
+    };
+}
 
 } // namespace
 
 // Every rewrite of every data file, stopped at each of its changing steps: the failure is reported, the
 // file keeps its old bytes and no scratch file is left behind.
 TEST(Reecriture, InterrompueAChaqueEtapeLaisseLAncienFichier) {
-    struct Cas {
-        const char* nom;
-        std::string fichier, avant;
-        Operation operation;
-    };
-    const auto journal = [](auto action) {
-        return [action](Systeme_Fichiers& fs, const fs_::path& d) {
-            Journal j(fs, d, "LOG");
-            return action(j) == Resultat_Journal::Fait;
-        };
-    };
-    const Cas cas[] = {
-        {"activation ajoutee", "Liste_Activite.txt", Fichier_De({Halloy}),
+    const std::tuple<std::string, std::string, Operation> cas[] = {
+        {"Liste_Activite.txt", Fichier_De({Halloy}),
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Ajouter_Ou_Remplacer(Moulin); }},
-        {"activation remplacee", "Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
+        {"Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Ajouter_Ou_Remplacer(Halloy + "x"); }},
-        {"activation effacee", "Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
+        {"Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Effacer("DMF-123"); }},
-        {"qso remplace", "LOG.txt", Fichier_De({A, B}),
-         journal([](Journal& j) { return j.Remplacer(2, B, A); })},
-        {"qso efface", "LOG.txt", Fichier_De({A, B}), journal([](Journal& j) { return j.Effacer(1, A); })},
-        {"qso insere", "LOG.txt", Fichier_De({B}), journal([](Journal& j) { return j.Inserer_Chrono(A); })},
-        {"qso ajoute", "LOG.txt", Fichier_De({B}),
-         [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Ajouter(A); }},
-        {"prenom remplace", "Liste_Prenom.txt", Fichier_De({Paul, Anne}),
-         [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, "F1ABC        69 PAUL"); }},
-        {"prenom ajoute", "Liste_Prenom.txt", Fichier_De({Anne}),
-         [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, Paul); }},
-        {"ligne coupee ecartee", "LOG.txt", A + "\r\n01/03/24  1",
+        {"LOG.txt", Fichier_De({A, B}), Log([](Journal& j) { return j.Remplacer(2, B, A); })},
+        {"LOG.txt", Fichier_De({A, B}), Log([](Journal& j) { return j.Effacer(1, A); })},
+        {"LOG.txt", Fichier_De({B}), Log([](Journal& j) { return j.Inserer_Chrono(A); })},
+        {"LOG.txt", Fichier_De({B}), [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Ajouter(A); }},
+        {"Liste_Prenom.txt", Fichier_De({Paul, Anne}),
+         [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, "F1ABC        69 P"); }},
+        {"Liste_Prenom.txt", Fichier_De({Anne}), [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, Paul); }},
+        {"LOG.txt", A + "\r\n01/03/24  1",
          [](auto& fs, auto& d) {
              return Ecarter_Ligne_Coupee(fs, d, "LOG.txt", 104, "2024-03-01").has_value();
          }},
     };
-    for (const auto& c : cas) {
+    for (const auto& [fichier, avant, operation] : cas) {
         std::size_t etapes = 0;
         {
             Dossier_Temporaire dossier;
-            dossier.Ecrire(c.fichier, c.avant);
+            dossier.Ecrire(fichier, avant);
             Fichiers_Defaillants fs;
-            ASSERT_TRUE(c.operation(fs, dossier.Chemin())) << c.nom;
-            ASSERT_NE(dossier.Lire(c.fichier), c.avant) << c.nom;
+            ASSERT_TRUE(operation(fs, dossier.Chemin()) && dossier.Lire(fichier) != avant) << avant;
             etapes = fs.Operations();
         }
         for (std::size_t echec = 1; echec <= etapes; ++echec) {
             Dossier_Temporaire dossier;
-            dossier.Ecrire(c.fichier, c.avant);
+            dossier.Ecrire(fichier, avant);
             Fichiers_Defaillants fs(echec);
-            EXPECT_FALSE(c.operation(fs, dossier.Chemin())) << c.nom << " " << echec;
-            EXPECT_EQ(dossier.Lire(c.fichier), c.avant) << c.nom << " " << echec;
-            EXPECT_FALSE(dossier.Existe("Temporaire.txt") || dossier.Existe("Temporaire6.txt")) << c.nom;
+            EXPECT_FALSE(operation(fs, dossier.Chemin())) << avant << echec;
+            EXPECT_EQ(dossier.Lire(fichier), avant) << echec;
+            EXPECT_FALSE(dossier.Existe("Temporaire.txt") || dossier.Existe("Temporaire6.txt")) << avant;
         }
     }
 }
@@ -93,26 +82,23 @@ TEST(Disque_Plein, AucunFragmentEtUneSecondeTentativeEcritUnSeulQso) {
     // The QSO takes 106 bytes, then the memory 22 for an appended line or 44 for its rewrite.
     const std::tuple<std::string, std::string, std::size_t> memoires[] = {
         {Fichier_De({Anne}), Fichier_De({Anne, Paul}), 128},
-        {Fichier_De({"F1ABC        13 JEAN", Anne}), Fichier_De({Paul, Anne}), 150},
-    };
+        {Fichier_De({"F1ABC        13 JEAN", Anne}), Fichier_De({Paul, Anne}), 150}};
     for (const auto& [memoire_avant, memoire_apres, necessaire] : memoires) {
         for (std::size_t place = 0; place <= 160; ++place) {
             Dossier_Temporaire dossier;
             dossier.Ecrire("LOG.txt", Fichier_De({A}));
             dossier.Ecrire("Liste_Prenom.txt", memoire_avant);
             Fichiers_Defaillants plein(0, place);
+            Systeme_Fichiers_Reel libre;
             const bool qso = Journal(plein, dossier.Chemin(), "LOG").Ajouter(B);
             const bool prenom = qso && Ajout_Prenom(plein, dossier.Chemin(), Paul);
             EXPECT_EQ(dossier.Lire("LOG.txt"), qso ? Fichier_De({A, B}) : Fichier_De({A})) << place;
             EXPECT_EQ(dossier.Lire("Liste_Prenom.txt"), prenom ? memoire_apres : memoire_avant) << place;
-            EXPECT_EQ(qso, place >= 106) << place;
-            EXPECT_EQ(prenom, place >= necessaire) << place;
-
-            Systeme_Fichiers_Reel libre;
+            EXPECT_EQ(std::pair(qso, prenom), std::pair(place >= 106, place >= necessaire)) << place;
             ASSERT_TRUE(qso || Journal(libre, dossier.Chemin(), "LOG").Ajouter(B));
             ASSERT_TRUE(prenom || Ajout_Prenom(libre, dossier.Chemin(), Paul));
-            EXPECT_EQ(dossier.Lire("LOG.txt"), Fichier_De({A, B})) << place;
-            EXPECT_EQ(dossier.Lire("Liste_Prenom.txt"), memoire_apres) << place;
+            EXPECT_EQ(dossier.Lire("LOG.txt") + dossier.Lire("Liste_Prenom.txt"),
+                      Fichier_De({A, B}) + memoire_apres);
         }
     }
 }
@@ -120,46 +106,18 @@ TEST(Disque_Plein, AucunFragmentEtUneSecondeTentativeEcritUnSeulQso) {
 // At opening, a last line shorter than its layout and without line end is moved aside, appended to the
 // aside file of the day; a line of full length, or closed by a CR alone, stays.
 TEST(Ecarter_Lignes_Coupees, FragmentDeplaceEtFichierRecrit) {
+    const std::string Coupe = "LOG_coupe_2024-03-01.txt", Coupe_P = "Liste_Prenom_coupe_2024-03-01.txt";
     struct Cas {
-        const char* nom;
         std::string log, memoire, log_apres, memoire_apres;
         std::vector<std::string> ecarts; // file, aside file, fragment
     };
-    const std::string Coupe = "LOG_coupe_2024-03-01.txt", Coupe_Prenom = "Liste_Prenom_coupe_2024-03-01.txt";
     const Cas cas[] = {
-        {"log coupe",
-         Fichier_De({A}) + "01/03/24  1",
-         "",
-         Fichier_De({A}),
-         "",
-         {"LOG.txt", Coupe, "01/03/24  1"}},
-        {"seule ligne coupee",
-         B.substr(0, 103),
-         Fichier_De({Anne}),
-         "",
-         Fichier_De({Anne}),
-         {"LOG.txt", Coupe, B.substr(0, 103)}},
-        {"memoire coupee",
-         Fichier_De({A}),
-         Fichier_De({Anne}) + "F1ABC        7",
-         Fichier_De({A}),
-         Fichier_De({Anne}),
-         {"Liste_Prenom.txt", Coupe_Prenom, "F1ABC        7"}},
-        {"les deux",
-         "\r\n01",
-         "F1",
-         "\r\n",
-         "",
-         {"LOG.txt", Coupe, "01", "Liste_Prenom.txt", Coupe_Prenom, "F1"}},
-        {"longueur pleine",
-         Fichier_De({A}) + B,
-         Fichier_De({Anne}) + "F1ABC        75 ",
-         Fichier_De({A}) + B,
-         Fichier_De({Anne}) + "F1ABC        75 ",
-         {}},
-        {"cr seul", Fichier_De({A}) + "01/03\r", "F1\r", Fichier_De({A}) + "01/03\r", "F1\r", {}},
-        {"fichiers vides", "", "", "", "", {}},
-    };
+        {A + "\r\n01/03/24  1", "", A + "\r\n", "", {"LOG.txt", Coupe, "01/03/24  1"}},
+        {B.substr(0, 103), Anne, "", Anne, {"LOG.txt", Coupe, B.substr(0, 103)}},
+        {A, Anne + "\r\nF1ABC        7", A, Anne + "\r\n", {"Liste_Prenom.txt", Coupe_P, "F1ABC        7"}},
+        {"\r\n01", "F1", "\r\n", "", {"LOG.txt", Coupe, "01", "Liste_Prenom.txt", Coupe_P, "F1"}},
+        {"01/03\r", "F1ABC        75 ", "01/03\r", "F1ABC        75 ", {}},
+        {"", "", "", "", {}}};
     for (const auto& c : cas) {
         Dossier_Temporaire dossier;
         dossier.Ecrire("LOG.txt", c.log);
@@ -169,14 +127,12 @@ TEST(Ecarter_Lignes_Coupees, FragmentDeplaceEtFichierRecrit) {
         std::vector<std::string> ecarts;
         for (const auto& e : Ecarter_Lignes_Coupees(fs, dossier.Chemin(), "LOG", "2024-03-01")) {
             ecarts.insert(ecarts.end(), {e.fichier_1252, e.ecart_1252, e.octets});
+            const std::string avant = e.ecart_1252 == Coupe ? "plus ancien\r\n" : "";
+            EXPECT_EQ(dossier.Lire(e.ecart_1252), avant + e.octets + "\r\n");
         }
-        EXPECT_EQ(ecarts, c.ecarts) << c.nom;
-        EXPECT_EQ(dossier.Lire("LOG.txt"), c.log_apres) << c.nom;
-        EXPECT_EQ(dossier.Lire("Liste_Prenom.txt"), c.memoire_apres) << c.nom;
-        for (std::size_t i = 0; i < ecarts.size(); i += 3) {
-            const std::string avant = ecarts[i + 1] == Coupe ? "plus ancien\r\n" : "";
-            EXPECT_EQ(dossier.Lire(ecarts[i + 1]), avant + ecarts[i + 2] + "\r\n") << c.nom;
-        }
+        EXPECT_EQ(ecarts, c.ecarts) << c.log;
+        EXPECT_EQ(dossier.Lire("LOG.txt"), c.log_apres);
+        EXPECT_EQ(dossier.Lire("Liste_Prenom.txt"), c.memoire_apres);
     }
 }
 
@@ -186,19 +142,19 @@ TEST(Ecarter_Lignes_Coupees, FragmentDeplaceEtFichierRecrit) {
 TEST(Liens, BrouillonJamaisSuiviEtFichierLieRecritASaCible) {
     Dossier_Temporaire dossier;
     Systeme_Fichiers_Reel fs;
-    const auto d = dossier.Chemin();
+    const path& d = dossier.Chemin();
     dossier.Ecrire("Liste_Activite.txt", Fichier_De({Halloy}));
-    fs_::create_symlink(d / "Liste_Activite.txt", d / "Temporaire.txt");
+    std::filesystem::create_symlink(d / "Liste_Activite.txt", d / "Temporaire.txt");
     ASSERT_TRUE(Liste_Activites(fs, d).Ajouter_Ou_Remplacer(Moulin));
-    EXPECT_FALSE(fs_::is_symlink(d / "Liste_Activite.txt"));
+    EXPECT_FALSE(std::filesystem::is_symlink(d / "Liste_Activite.txt"));
     EXPECT_EQ(dossier.Lire("Liste_Activite.txt"), Fichier_De({Halloy, Moulin}));
-    EXPECT_FALSE(fs_::exists(fs_::symlink_status(d / "Temporaire.txt")));
+    EXPECT_FALSE(std::filesystem::is_symlink(d / "Temporaire.txt"));
 
-    fs_::create_directory(d / "vrai");
+    std::filesystem::create_directory(d / "vrai");
     dossier.Ecrire("vrai/LOG.txt", Fichier_De({A, B}));
-    fs_::create_symlink(d / "vrai" / "LOG.txt", d / "LOG.txt");
+    std::filesystem::create_symlink(d / "vrai" / "LOG.txt", d / "LOG.txt");
     ASSERT_EQ(Journal(fs, d, "LOG").Effacer(1, A), Resultat_Journal::Fait);
-    EXPECT_TRUE(fs_::is_symlink(d / "LOG.txt"));
+    EXPECT_TRUE(std::filesystem::is_symlink(d / "LOG.txt"));
     EXPECT_EQ(dossier.Lire("vrai/LOG.txt"), Fichier_De({B}));
 }
 #endif

@@ -16,26 +16,12 @@ const std::string B =
 const std::string C =
     "01/03/24  12:00  F1CCC         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
 
-// The log "LOG.txt" of a fresh folder, holding the given bytes when there are some.
-struct Log_Test {
-    explicit Log_Test(const std::string& octets = {}) {
-        if (!octets.empty()) {
-            dossier.Ecrire("LOG.txt", octets);
-        }
-    }
-    std::string Octets() const { return dossier.Lire("LOG.txt"); }
-
-    Dossier_Temporaire dossier;
-    Systeme_Fichiers_Reel fs;
-    Journal journal{fs, dossier.Chemin(), "LOG"};
-};
-
 } // namespace
 
 // Only the line the operator selected changes, even when an identical line sits elsewhere in the log; a
 // recovery or an insertion may have shifted the numbers, and a line without twin is found again. A line
-// changed since the selection is not found, and the log stays as it was.
-TEST(Journal, RemplacerEtEffacerLeQsoSelectionneSeulement) {
+// changed since the selection is not found; a log that cannot be read is never written over.
+TEST(Journal, RemplacerEffacerEtInsererLeQsoVise) {
     using Operation = std::function<Resultat_Journal(Journal&)>;
     const auto fait = Resultat_Journal::Fait, introuvable = Resultat_Journal::Qso_Introuvable;
     const std::tuple<Operation, Resultat_Journal, std::string> cas[] = {
@@ -45,51 +31,33 @@ TEST(Journal, RemplacerEtEffacerLeQsoSelectionneSeulement) {
         {[](Journal& j) { return j.Effacer(3, A); }, fait, Fichier_De({A, B})},
         {[](Journal& j) { return j.Remplacer(3, B, C); }, fait, Fichier_De({A, C, A})},
         {[](Journal& j) { return j.Effacer(1, B); }, fait, Fichier_De({A, A})},
+        {[](Journal& j) { return j.Inserer_Chrono(C); }, fait, Fichier_De({A, B, A, C})},
         {[](Journal& j) { return j.Remplacer(2, A, C); }, introuvable, Fichier_De({A, B, A})},
         {[](Journal& j) { return j.Effacer(0, A); }, introuvable, Fichier_De({A, B, A})},
         {[](Journal& j) { return j.Effacer(4, A); }, introuvable, Fichier_De({A, B, A})},
-        {[](Journal& j) { return j.Remplacer(1, A + " ", C); }, introuvable, Fichier_De({A, B, A})},
-    };
+        {[](Journal& j) { return j.Remplacer(1, A + " ", C); }, introuvable, Fichier_De({A, B, A})}};
     for (const auto& [operation, resultat, attendu] : cas) {
-        Log_Test log(Fichier_De({A, B, A}));
-        EXPECT_EQ(operation(log.journal), resultat) << attendu;
-        EXPECT_EQ(log.Octets(), attendu);
-        EXPECT_FALSE(log.dossier.Existe("Temporaire.txt"));
+        Dossier_Temporaire dossier;
+        dossier.Ecrire("LOG.txt", Fichier_De({A, B, A}));
+        Systeme_Fichiers_Reel fs;
+        Journal journal(fs, dossier.Chemin(), "LOG");
+        EXPECT_EQ(operation(journal), resultat) << attendu;
+        EXPECT_EQ(dossier.Lire("LOG.txt"), attendu);
+        EXPECT_FALSE(dossier.Existe("Temporaire.txt"));
+
+        std::filesystem::remove(dossier.Chemin() / "LOG.txt");
+        std::filesystem::create_directory(dossier.Chemin() / "LOG.txt");
+        EXPECT_EQ(operation(journal), Resultat_Journal::Erreur_Fichier);
+        EXPECT_FALSE(journal.Ajouter(A));
+        EXPECT_TRUE(std::filesystem::is_directory(dossier.Chemin() / "LOG.txt"));
     }
-    Log_Test absent;
-    EXPECT_EQ(absent.journal.Effacer(1, A), introuvable);
-    EXPECT_FALSE(absent.dossier.Existe("LOG.txt"));
-}
-
-// A folder in place of the log: it exists, yet cannot be read, so nothing may be written over it.
-TEST(Journal, LogIlisibleNEstJamaisReecrit) {
-    Log_Test log;
-    std::filesystem::create_directory(log.dossier.Chemin() / "LOG.txt");
-    EXPECT_FALSE(log.journal.Lire().lisible);
-    EXPECT_EQ(log.journal.Remplacer(1, A, B), Resultat_Journal::Erreur_Fichier);
-    EXPECT_EQ(log.journal.Effacer(1, A), Resultat_Journal::Erreur_Fichier);
-    EXPECT_EQ(log.journal.Inserer_Chrono(A), Resultat_Journal::Erreur_Fichier);
-    EXPECT_FALSE(log.journal.Ajouter(A));
-    EXPECT_TRUE(std::filesystem::is_directory(log.dossier.Chemin() / "LOG.txt"));
-}
-
-TEST(Journal, AjouterPuisInsererDansUnLogAbsent) {
-    Log_Test log;
-    ASSERT_EQ(log.journal.Inserer_Chrono(B), Resultat_Journal::Fait);
-    ASSERT_TRUE(log.journal.Ajouter(C));
-    ASSERT_EQ(log.journal.Inserer_Chrono(A), Resultat_Journal::Fait);
-    EXPECT_EQ(log.Octets(), Fichier_De({A, B, C}));
 }
 
 // Dates are day first with a two-digit year (50-99: 19xx); equal moments go first; unreadable dates count
 // as the earliest moment; the other lines keep their order, even out of order.
 TEST(Insere_Ligne_Chrono, PlaceDansLeTemps) {
-    struct Cas {
-        std::vector<std::string> log;
-        std::string nouvelle;
-        std::vector<std::string> attendu;
-    };
-    const Cas cas[] = {
+    using Lignes = std::vector<std::string>;
+    const std::tuple<Lignes, std::string, Lignes> cas[] = {
         {{}, "01/01/00  10:00  N", {"01/01/00  10:00  N"}},
         {{"01/02/24  10:00  A"}, "02/01/24  10:00  N", {"02/01/24  10:00  N", "01/02/24  10:00  A"}},
         {{"02/01/24  10:00  A"}, "01/02/24  10:00  N", {"02/01/24  10:00  A", "01/02/24  10:00  N"}},
@@ -98,17 +66,15 @@ TEST(Insere_Ligne_Chrono, PlaceDansLeTemps) {
         {{"01/03/24  09:59  A", "01/03/24  10:00  B"},
          "01/03/24  10:00  N",
          {"01/03/24  09:59  A", "01/03/24  10:00  N", "01/03/24  10:00  B"}},
-        {{"01/03/24  12:00  B", "01/03/24  10:00  A", "01/03/24  11:00  C"},
+        {{"01/03/24  12:00  B", "01/03/24  10:00  A"},
          "01/03/24  11:30  N",
-         {"01/03/24  11:30  N", "01/03/24  12:00  B", "01/03/24  10:00  A", "01/03/24  11:00  C"}},
-        {{"", "ab/cd/ef  10:00  X", "01/03/24  1h:00  Y", "01/03/24", "1/3/24  10:00  Z",
-          "01/03/24  10:00  W"},
+         {"01/03/24  11:30  N", "01/03/24  12:00  B", "01/03/24  10:00  A"}},
+        {{"", "ab/cd/ef  10:00  X", "01/03/24  1h:00  Y", "1/3/24  10:00  Z", "01/03/24  10:00  W"},
          "01/03/24  09:00  N",
-         {"", "ab/cd/ef  10:00  X", "01/03/24  1h:00  Y", "01/03/24", "1/3/24  10:00  Z",
-          "01/03/24  09:00  N", "01/03/24  10:00  W"}},
-        {{"01/03/24  10:00  A"}, "?", {"?", "01/03/24  10:00  A"}},
-    };
-    for (const auto& c : cas) {
-        EXPECT_EQ(Insere_Ligne_Chrono(c.log, c.nouvelle), c.attendu) << c.nouvelle;
+         {"", "ab/cd/ef  10:00  X", "01/03/24  1h:00  Y", "1/3/24  10:00  Z", "01/03/24  09:00  N",
+          "01/03/24  10:00  W"}},
+        {{"01/03/24  10:00  A"}, "?", {"?", "01/03/24  10:00  A"}}};
+    for (const auto& [log, nouvelle, attendu] : cas) {
+        EXPECT_EQ(Insere_Ligne_Chrono(log, nouvelle), attendu) << nouvelle;
     }
 }

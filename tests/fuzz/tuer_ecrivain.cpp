@@ -1,7 +1,7 @@
-// Kills a program that appends, replaces, deletes and inserts QSOs and updates the first-name memory, with
-// SIGKILL at random moments. After each kill every file must hold its old or its new bytes, or, for an
-// append, the old bytes and the start of the new line; the next opening must then move that start aside.
-// Usage: tuer_ecrivain [kills] [seconds] [folder in which to make the data folder]
+// A writer that appends, replaces, deletes and inserts QSOs and updates the first-name memory is killed
+// with SIGKILL at random moments. After each kill every file holds its old or its new bytes (an append may
+// have left the start of its line), and the next opening moves such a start aside, leaving whole lines.
+// Usage: tuer_ecrivain [kills] [seconds] [folder for the data folder]
 
 #include "core/Journal.h"
 #include "core/Lignes_Coupees.h"
@@ -11,8 +11,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,25 +20,13 @@ using namespace Maravel;
 namespace {
 
 const char* const Fichiers[] = {"LOG.txt", "Liste_Prenom.txt"};
-const std::size_t Longueurs_Mini[] = {104, 16};
 
-// Sent by the writer before each change: which file, whether it is an append, and its bytes afterwards.
-struct Annonce {
-    char fichier = 0;
-    char ajout = 0;
-    std::string apres;
-};
-
-void Envoyer(int tube, const Annonce& annonce) {
-    const std::uint32_t taille = static_cast<std::uint32_t>(annonce.apres.size());
-    std::string message{annonce.fichier, annonce.ajout};
-    message.append(reinterpret_cast<const char*>(&taille), sizeof taille).append(annonce.apres);
-    for (std::size_t fait = 0; fait < message.size();) {
-        const auto n = ::write(tube, message.data() + fait, message.size() - fait);
-        if (n <= 0) {
-            std::_Exit(3);
-        }
-        fait += static_cast<std::size_t>(n);
+// Sent before each change and ended by a NUL byte: the file ('0' or '1'), 'A' for an append, its bytes after.
+void Annoncer(int tube, int fichier, bool ajout, const std::vector<std::string>& lignes) {
+    const std::string message =
+        std::string{static_cast<char>('0' + fichier), ajout ? 'A' : '-'} + Joindre_Lignes(lignes) + '\0';
+    if (::write(tube, message.data(), message.size()) != static_cast<ssize_t>(message.size())) {
+        std::_Exit(3);
     }
 }
 
@@ -51,46 +37,44 @@ void Envoyer(int tube, const Annonce& annonce) {
     auto memoire = Lire_Lignes(fs, d / Fichiers[1]).lignes;
     std::mt19937 alea(graine);
     for (unsigned n = 0;; ++n) {
-        const auto de = [&](unsigned faces) { return static_cast<std::size_t>(alea() % faces); };
-        const std::string date = "0" + std::to_string(1 + de(3)) + "/03/24",
-                          heure = std::to_string(10 + de(9));
         const auto qso =
-            Ligne_Qso({date, heure + ":" + std::to_string(10 + de(50)), "F" + std::to_string(de(40)), "75",
-                       "PAUL", "59", "59", "SSB", "7", std::to_string(graine) + "-" + std::to_string(n)});
-        const std::size_t choix = log.size() > 60 ? 2 : de(6), k = log.empty() ? 0 : de(log.size());
+            *Ligne_Qso({"0" + std::to_string(1 + alea() % 3) + "/03/24",
+                        std::to_string(10 + alea() % 14) + ":" + std::to_string(10 + alea() % 50),
+                        "F" + std::to_string(alea() % 40), "75", "PAUL", "59", "59", "SSB", "7",
+                        std::to_string(graine) + "-" + std::to_string(n)});
+        const std::size_t k = alea() % (log.size() + 1), choix = log.size() > 60 ? 2 : alea() % 6;
+        const std::string ancienne = k < log.size() ? log[k] : "";
         bool fait = true;
-        if (choix == 0) { // first-name memory: replace the callsign's lines, or append one
+        if (choix == 0) {
             const auto ligne =
-                Ligne_Prenom("F" + std::to_string(de(40)), std::to_string(de(99)), "NOM" + std::to_string(n));
+                Ligne_Prenom("F" + std::to_string(alea() % 40), "75", "NOM" + std::to_string(n));
             bool connu = false;
             for (auto& l : memoire) {
-                if (l.compare(0, 12, ligne, 0, 12) == 0) {
-                    l = ligne, connu = true;
-                }
+                connu = connu || l.starts_with(ligne.substr(0, 12));
+                l = l.starts_with(ligne.substr(0, 12)) ? ligne : l;
             }
             if (!connu) {
                 memoire.push_back(ligne);
             }
-            Envoyer(tube, {1, !connu, Joindre_Lignes(memoire)});
+            Annoncer(tube, 1, !connu, memoire);
             fait = Ajout_Prenom(fs, d, ligne);
-        } else if (choix == 1 && !log.empty()) {
-            const std::string ancienne = log[k];
-            log[k] = *qso;
-            Envoyer(tube, {0, 0, Joindre_Lignes(log)});
-            fait = journal.Remplacer(k + 1, ancienne, *qso) == Resultat_Journal::Fait;
-        } else if (choix == 2 && !log.empty()) {
-            const std::string ancienne = log[k];
-            log.erase(log.begin() + static_cast<std::ptrdiff_t>(k));
-            Envoyer(tube, {0, 0, Joindre_Lignes(log)});
-            fait = journal.Effacer(k + 1, ancienne) == Resultat_Journal::Fait;
+        } else if (choix <= 2 && k < log.size()) {
+            if (choix == 1) {
+                log[k] = qso;
+            } else {
+                log.erase(log.begin() + static_cast<std::ptrdiff_t>(k));
+            }
+            Annoncer(tube, 0, false, log);
+            fait = (choix == 1 ? journal.Remplacer(k + 1, ancienne, qso)
+                               : journal.Effacer(k + 1, ancienne)) == Resultat_Journal::Fait;
         } else if (choix == 3) {
-            log = Insere_Ligne_Chrono(log, *qso);
-            Envoyer(tube, {0, 0, Joindre_Lignes(log)});
-            fait = journal.Inserer_Chrono(*qso) == Resultat_Journal::Fait;
+            log = Insere_Ligne_Chrono(log, qso);
+            Annoncer(tube, 0, false, log);
+            fait = journal.Inserer_Chrono(qso) == Resultat_Journal::Fait;
         } else {
-            log.push_back(*qso);
-            Envoyer(tube, {0, 1, Joindre_Lignes(log)});
-            fait = journal.Ajouter(*qso);
+            log.push_back(qso);
+            Annoncer(tube, 0, true, log);
+            fait = journal.Ajouter(qso);
         }
         if (!fait) {
             std::_Exit(2);
@@ -98,26 +82,20 @@ void Envoyer(int tube, const Annonce& annonce) {
     }
 }
 
-std::vector<Annonce> Lire_Annonces(int tube, std::size_t combien, std::string& reste) {
-    std::vector<Annonce> annonces;
+// Reads whole messages until `combien` are there or the writer is gone; a message cut by the kill was
+// never followed by its change.
+void Lire_Annonces(int tube, std::size_t combien, std::string& recu, std::vector<std::string>& annonces) {
     char bloc[1 << 16];
     while (annonces.size() < combien) {
-        std::uint32_t taille = 0;
-        if (reste.size() >= 6) {
-            std::memcpy(&taille, reste.data() + 2, sizeof taille);
-            if (reste.size() >= 6 + taille) {
-                annonces.push_back({reste[0], reste[1], reste.substr(6, taille)});
-                reste.erase(0, 6 + taille);
-                continue;
-            }
+        if (const auto fin = recu.find('\0'); fin != std::string::npos) {
+            annonces.push_back(recu.substr(0, fin));
+            recu.erase(0, fin + 1);
+        } else if (const auto n = ::read(tube, bloc, sizeof bloc); n > 0) {
+            recu.append(bloc, static_cast<std::size_t>(n));
+        } else {
+            return;
         }
-        const auto n = ::read(tube, bloc, sizeof bloc);
-        if (n <= 0) {
-            break; // a message cut by the kill was never followed by its change
-        }
-        reste.append(bloc, static_cast<std::size_t>(n));
     }
-    return annonces;
 }
 
 } // namespace
@@ -126,8 +104,8 @@ int main(int argc, char** argv) {
     const long kills = argc > 1 ? std::atol(argv[1]) : 300;
     const auto limite =
         std::chrono::steady_clock::now() + std::chrono::seconds(argc > 2 ? std::atol(argv[2]) : 10);
-    const std::filesystem::path racine = argc > 3 ? argv[3] : std::filesystem::temp_directory_path();
-    const auto d = racine / ("maravel_kill_" + std::to_string(::getpid()));
+    const auto d = (argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::temp_directory_path()) /
+                   ("maravel_kill_" + std::to_string(::getpid()));
     std::filesystem::create_directories(d);
     Systeme_Fichiers_Reel fs;
     std::string actuel[2];
@@ -144,8 +122,9 @@ int main(int argc, char** argv) {
             Ecrire_Sans_Fin(d, tube[1], static_cast<unsigned>(fait));
         }
         ::close(tube[1]);
-        std::string reste;
-        auto annonces = Lire_Annonces(tube[0], 1 + alea() % 8, reste);
+        std::string recu;
+        std::vector<std::string> annonces;
+        Lire_Annonces(tube[0], 1 + alea() % 8, recu, annonces);
         volatile unsigned attente = 0; // a random moment within the change in progress
         for (unsigned i = alea() % 4000000; i > 0; --i) {
             attente = i;
@@ -154,51 +133,40 @@ int main(int argc, char** argv) {
         ::kill(ecrivain, SIGKILL);
         int statut = 0;
         ::waitpid(ecrivain, &statut, 0);
-        const auto suite = Lire_Annonces(tube[0], SIZE_MAX, reste);
+        Lire_Annonces(tube[0], SIZE_MAX, recu, annonces);
         ::close(tube[0]);
-        annonces.insert(annonces.end(), suite.begin(), suite.end());
-        if (!WIFSIGNALED(statut)) {
-            std::fprintf(stderr, "kill %ld: the writer stopped by itself (%d)\n", fait, statut);
-            ++echecs;
-        }
+        echecs += !WIFSIGNALED(statut);
         for (std::size_t i = 0; i + 1 < annonces.size(); ++i) {
-            actuel[static_cast<int>(annonces[i].fichier)] = annonces[i].apres;
+            actuel[annonces[i][0] == '1'] = annonces[i].substr(2);
         }
-        const Annonce* derniere = annonces.empty() ? nullptr : &annonces.back();
         std::string lus[2];
         for (int f = 0; f < 2; ++f) {
             lus[f] = fs.Lire(d / Fichiers[f]).contenu;
-            const bool change = derniere != nullptr && derniere->fichier == f;
-            const bool commence = change && derniere->ajout && lus[f].starts_with(actuel[f]) &&
-                                  derniere->apres.starts_with(lus[f]);
-            if (lus[f] != actuel[f] && !(change && lus[f] == derniere->apres) && !commence) {
-                std::fprintf(stderr, "kill %ld: %s is neither its old nor its new content\n", fait,
-                             Fichiers[f]);
-                ++echecs;
-            }
+            const bool change = !annonces.empty() && annonces.back()[0] == '0' + f;
+            const std::string apres = change ? annonces.back().substr(2) : actuel[f];
+            const bool debut_de_ligne = change && annonces.back()[1] == 'A' &&
+                                        lus[f].starts_with(actuel[f]) && apres.starts_with(lus[f]);
+            echecs += lus[f] != actuel[f] && lus[f] != apres && !debut_de_ligne;
         }
-        // The next opening: the start of a line torn by the kill goes aside, whole lines stay.
+        // The next opening: what is left of a torn line goes aside, whole lines stay.
         const auto ecarts = Ecarter_Lignes_Coupees(fs, d, "LOG", "2026-01-01");
         for (int f = 0; f < 2; ++f) {
-            const auto fin = lus[f].rfind('\n');
-            std::string coupee = lus[f].substr(fin == std::string::npos ? 0 : fin + 1), ecartee;
-            if (coupee.empty() || coupee.back() == '\r' || coupee.size() >= Longueurs_Mini[f]) {
-                coupee.clear();
-            }
+            actuel[f] = fs.Lire(d / Fichiers[f]).contenu;
+            std::string ecartee;
             for (const auto& e : ecarts) {
                 ecartee = e.fichier_1252 == Fichiers[f] ? e.octets : ecartee;
             }
-            actuel[f] = fs.Lire(d / Fichiers[f]).contenu;
-            bool entieres = ecartee == coupee && actuel[f] == lus[f].substr(0, lus[f].size() - coupee.size());
+            bool entieres = actuel[f] + ecartee == lus[f];
             for (const auto& ligne : Decouper_Lignes(actuel[f])) {
                 entieres =
                     entieres && (f == 0 ? ligne.size() == 104 : ligne.size() >= 16 && ligne.size() <= 31);
             }
-            if (!entieres) {
-                std::fprintf(stderr, "kill %ld: %s not recovered in whole lines\n", fait, Fichiers[f]);
-                ++echecs;
-            }
-            ecartees += !coupee.empty();
+            echecs += !entieres;
+            ecartees += !ecartee.empty();
+        }
+        if (echecs > 0) {
+            std::fprintf(stderr, "kill %ld: a file is neither its old nor its new content in whole lines\n",
+                         fait);
         }
     }
     std::filesystem::remove_all(d);
