@@ -43,6 +43,8 @@ TEST(Ajout_Prenom, RemplaceOuAjouteSelonLeFichier) {
         {Fichier_De({Paul, Anne, Paul}), Paul_Lyon, true, Fichier_De({Paul_Lyon, Anne, Paul_Lyon})},
         {Fichier_De({"F1ABC", Anne}), Paul, true, Fichier_De({Paul, Anne})},
         {Fichier_De({"F1ABCD       13 MARC"}), Paul, true, Fichier_De({"F1ABCD       13 MARC", Paul})},
+        {Fichier_De({"TK5ABCDEFGHI 2A LUC"}), "TK5ABCDEFGHJ 2B ZO", true,
+         Fichier_De({"TK5ABCDEFGHI 2A LUC", "TK5ABCDEFGHJ 2B ZO"})},
         {Anne, Paul, true, Fichier_De({Anne, Paul})},
         {Fichier_De({"F1ABCDEFGHIJ 75 PAUL"}), "F1ABCDEFGHIJK 13 MARC", false,
          Fichier_De({"F1ABCDEFGHIJ 75 PAUL"})}};

@@ -36,6 +36,11 @@ const std::filesystem::path& Dossier() {
 
 Systeme_Fichiers_Reel fs;
 
+} // namespace
+
+// Outside the unnamed namespace: a fuzzer build uses one of them only.
+namespace Cibles {
+
 // Every byte decodes to a character that encodes back to it; text that encodes decodes back to itself; an
 // admitted character is a printable one the code page holds.
 void texte1252(const std::string& octets) {
@@ -128,7 +133,9 @@ void insertion(const std::string& octets) {
     EXIGER(fs.Lire(Dossier() / "LOG.txt").contenu == Joindre_Lignes(resultat));
 }
 
-} // namespace
+} // namespace Cibles
+
+using namespace Cibles;
 
 #ifdef MARAVEL_CIBLE
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* donnees, std::size_t taille) {
