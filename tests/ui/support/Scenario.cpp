@@ -1,0 +1,271 @@
+#include "Scenario.h"
+
+#include "ui/Sous_Programmes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// clang-format off
+const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> Touches{
+    {"\r", {Qt::Key_Return, {}}}, {"[Pave]", {Qt::Key_Enter, Qt::KeypadModifier}}, {"[+]", {Qt::Key_Plus, Qt::KeypadModifier}},
+    {"[F9]", {Qt::Key_F9, {}}}, {"[F10]", {Qt::Key_F10, {}}}, {"[F11]", {Qt::Key_F11, {}}}, {"[F12]", {Qt::Key_F12, {}}},
+    {"[F13]", {Qt::Key_F13, {}}}, {"[Fin]", {Qt::Key_End, {}}}, {"[Retour]", {Qt::Key_Backspace, {}}},
+    {"[Espace]", {Qt::Key_Space, {}}}};
+// Each word of a state, the property of widgets and menu items it reads, and the value it stands for.
+const std::map<QString, std::pair<QString, bool>> Mots{
+    {"actif", {"enabled", true}}, {"inactif", {"enabled", false}}, {"visible", {"visible", true}},
+    {"cache", {"visible", false}}, {"coche", {"checked", true}}, {"decoche", {"checked", false}}};
+// clang-format on
+
+// The control an operator would name: the focus of an editable list is on its inner line.
+QString Nom(const QObject* c) {
+    if (c != nullptr && c->objectName().isEmpty() && qobject_cast<const QComboBox*>(c->parent())) {
+        c = c->parent();
+    }
+    return c ? c->objectName() : QString();
+}
+
+QString Texte(const QObject* c) {
+    if (const auto* liste = qobject_cast<const QListWidget*>(c)) {
+        return liste->currentItem() ? liste->currentItem()->text() : QString();
+    }
+    for (const char* propriete : {"currentText", "text", "title", "windowTitle"}) {
+        if (c->metaObject()->indexOfProperty(propriete) >= 0) {
+            return c->property(propriete).toString();
+        }
+    }
+    return {};
+}
+
+QString Couleur_Nommee(const QObject* champ) {
+    const QColor couleur = Couleur(static_cast<const QWidget*>(champ));
+    return couleur == Vert_Clair ? "vert" : couleur == Jaune_Clair ? "jaune" : couleur.name();
+}
+
+// The word the control answers for the property that the expected word reads.
+QString Mot(const QObject* c, const QString& mot) {
+    const auto* liste = qobject_cast<const QListWidget*>(c);
+    if (mot.startsWith(QLatin1String("ligne"))) {
+        return mot.startsWith(QLatin1String("lignes=")) ? "lignes=" + QString::number(liste->count())
+                                                        : "ligne=" + QString::number(liste->currentRow() + 1);
+    }
+    if (!Mots.contains(mot)) {
+        return Couleur_Nommee(c);
+    }
+    const auto& [propriete, valeur] = Mots.at(mot);
+    const bool vu = c->property(qPrintable(propriete)).toBool();
+    return vu == valeur ? mot : std::find_if(Mots.begin(), Mots.end(), [&](const auto& m) {
+                                    return m.second.first == propriete && m.second.second == vu;
+                                })->first;
+}
+
+} // namespace
+
+void Taper(const QString& texte) {
+    static const QRegularExpression morceaux(QStringLiteral("\\[[^\\]]+\\]|."),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& morceau : morceaux.globalMatch(texte)) {
+        QWidget* cible = QApplication::focusWidget();
+        QVERIFY2(cible != nullptr, "no control has the focus");
+        const QString c = morceau.captured();
+        if (const auto touche = Touches.find(c); touche != Touches.end()) {
+            QTest::keyClick(cible, touche->second.first, touche->second.second);
+        } else if (c[0].unicode() < 0x80) {
+            QTest::keyClick(cible, c[0].toLatin1());
+        } else { // QTest maps only ASCII to keys: the rest arrives as text, as from a keyboard layout
+            QTest::sendKeyEvent(QTest::Press, cible, Qt::Key_unknown, c, Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, cible, Qt::Key_unknown, c, Qt::NoModifier);
+        }
+    }
+}
+
+void Scenario::Lignes(const std::vector<Cas>& table) {
+    QTest::addColumn<int>("cas");
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        QTest::newRow(table[i].nom) << static_cast<int>(i);
+    }
+}
+
+void Scenario::Jouer(const std::vector<Cas>& table) {
+    QFETCH(int, cas);
+    Environnement_Test env;
+    const auto& c = table[static_cast<std::size_t>(cas)];
+    for (const auto& [nom, octets] : c.fichiers) {
+        env.Ecrire_Fichier(nom, octets);
+    }
+    for (const QString& reglage : c.reglages) {
+        env.reglages().Ecrire(reglage.section(u'=', 0, 0), reglage.section(u'=', 1));
+    }
+    Jouer(c, env);
+    m_fenetre.reset(); // before its services, however the case ended
+}
+
+void Scenario::Jouer(const Cas& cas, Environnement_Test& env) {
+    Ouvrir(env);
+    for (const QString& etape : cas.etapes) {
+        if (Etape(env, etape), QTest::currentTestFailed()) {
+            return qWarning("at step: %s", qPrintable(etape));
+        }
+    }
+    QStringList vus = env.messages.textes;
+    for (qsizetype i = 0; i < std::min(vus.size(), cas.messages.size()); ++i) {
+        if (cas.messages[i].endsWith(QLatin1String("...")) && vus[i].startsWith(cas.messages[i].chopped(3))) {
+            vus[i] = cas.messages[i];
+        }
+    }
+    QCOMPARE(vus, cas.messages);
+    for (const QString& attendu : cas.attendus) {
+        if (Verifier(env, attendu), QTest::currentTestFailed()) {
+            return;
+        }
+    }
+    for (const auto& [nom, octets] : cas.fichiers_apres) {
+        QCOMPARE(nom + (env.Existe(nom) ? " present" : " absent"),
+                 nom + (octets.isNull() ? " absent" : " present"));
+        QCOMPARE(env.Lire_Fichier(nom), octets);
+    }
+    env.Verifier_Reponses();
+}
+
+void Scenario::Ouvrir(Environnement_Test& env) {
+    m_fenetre = m_fabrique(env);
+    m_fenetre->show();
+    QTRY_VERIFY((m_fenetre->activateWindow(), m_fenetre->isActiveWindow()));
+}
+
+QObject* Scenario::Controle(const QString& nom) const {
+    QObject* c = m_fenetre->objectName() == nom ? m_fenetre.get() : m_fenetre->findChild<QObject*>(nom);
+    if (c == nullptr) {
+        QTest::qFail(qPrintable("no control named " + nom), __FILE__, __LINE__);
+    }
+    return c;
+}
+
+void Scenario::Etape(Environnement_Test& env, const QString& etape) {
+    static const QRegularExpression frappe(QStringLiteral("^(\\w*)> ?(.*)$"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    const QString verbe = etape.section(u' ', 0, 0);
+    const QString argument = etape.section(u' ', 1);
+    const auto tape = frappe.match(etape);
+    if (etape.startsWith(u'?')) {
+        Verifier(env, etape.mid(1));
+    } else if (etape == QLatin1String("oui") || etape == QLatin1String("non")) {
+        env.messages.Repondre(etape == QLatin1String("oui"));
+    } else if (etape == QLatin1String("rouvrir")) {
+        m_fenetre.reset();
+        Ouvrir(env);
+    } else if (tape.hasMatch()) {
+        auto* controle =
+            qobject_cast<QWidget*>(tape.captured(1).isEmpty() ? nullptr : Controle(tape.captured(1)));
+        auto* liste = qobject_cast<QComboBox*>(controle);
+        if (auto* ligne = liste ? liste->lineEdit() : qobject_cast<QLineEdit*>(controle)) {
+            QTest::mouseClick(controle, Qt::LeftButton);
+            ligne->selectAll();
+        } else if (controle != nullptr) { // a button: focused, for the keys to reach it
+            controle->setFocus();
+        }
+        Taper(tape.captured(2));
+    } else if (verbe == QLatin1String("clic")) {
+        auto* controle = qobject_cast<QWidget*>(Controle(argument.section(u' ', 0, 0)));
+        const int ligne = argument.section(u' ', 1).toInt();
+        if (auto* liste = qobject_cast<QListWidget*>(controle); liste && ligne > 0) {
+            liste->scrollToItem(liste->item(ligne - 1));
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                              liste->visualItemRect(liste->item(ligne - 1)).center());
+        } else if (controle != nullptr) {
+            QTest::mouseClick(controle, Qt::LeftButton);
+        }
+    } else if (auto* item =
+                   verbe == QLatin1String("menu") ? qobject_cast<QAction*>(Controle(argument)) : nullptr) {
+        item->trigger();
+    } else if (m_verbes.contains(verbe)) {
+        m_verbes.at(verbe)(m_fenetre.get(), env, argument);
+    } else if (verbe != QLatin1String("menu")) {
+        QFAIL(qPrintable("unknown step: " + etape));
+    }
+}
+
+void Scenario::Verifier(Environnement_Test& env, const QString& attendu) const {
+    if (attendu.startsWith(QLatin1String("focus="))) {
+        QCOMPARE("focus=" + Nom(QApplication::focusWidget()), attendu);
+    } else if (attendu.startsWith(u'$')) {
+        const QString cle = attendu.mid(1).section(u'=', 0, 0);
+        QCOMPARE('$' + cle + '=' + env.Reglages_Relus().Lire(cle), attendu);
+    } else {
+        // "=" before any ":" expects a text, otherwise the words of a state.
+        const qsizetype egal = attendu.indexOf(u'='), deux_points = attendu.indexOf(u':');
+        const qsizetype separateur =
+            egal >= 0 && (deux_points < 0 || egal < deux_points) ? egal : deux_points;
+        QVERIFY2(separateur > 0, qPrintable("unreadable expectation: " + attendu));
+        for (const QString& nom : attendu.left(separateur).split(u' ', Qt::SkipEmptyParts)) {
+            const QObject* controle = Controle(nom);
+            QStringList vus{controle ? Texte(controle) : QString()};
+            if (controle && separateur != egal) {
+                vus = {QString()};
+                for (const QString& mot : attendu.mid(separateur + 1).split(u' ', Qt::SkipEmptyParts)) {
+                    vus << Mot(controle, mot);
+                }
+            }
+            QCOMPARE(nom + attendu[separateur] + vus.join(u' '), nom + attendu.mid(separateur));
+        }
+    }
+}
+
+QStringList Table_Des_Controles(const QWidget* fenetre) {
+    QStringList table;
+    for (const QObject* c :
+         fenetre->findChildren<QObject*>() + QList<QObject*>{const_cast<QWidget*>(fenetre)}) {
+        const auto* widget = qobject_cast<const QWidget*>(c);
+        if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")) ||
+            (widget == nullptr && qobject_cast<const QAction*>(c) == nullptr)) {
+            continue;
+        }
+        QString ligne = c->objectName() + " \"" + Texte(c) + '"';
+        ligne += widget && !widget->toolTip().isEmpty() ? " bulle \"" + widget->toolTip() + '"' : QString();
+        ligne += qobject_cast<const QLineEdit*>(c) || qobject_cast<const QComboBox*>(c)
+                     ? ' ' + Couleur_Nommee(c)
+                     : "";
+        if (const auto* liste = qobject_cast<const QComboBox*>(c)) {
+            QStringList entrees;
+            for (int i = 0; i < liste->count(); ++i) {
+                entrees << liste->itemText(i);
+            }
+            ligne += " [" + entrees.join(u' ') + ']';
+        }
+        if (const auto* liste = qobject_cast<const QListWidget*>(c)) {
+            ligne += " lignes=" + QString::number(liste->count());
+        }
+        ligne += c->property("enabled").toBool() ? "" : " inactif";
+        const bool cache =
+            widget && !qobject_cast<const QMenu*>(c) && c != fenetre && !widget->isVisibleTo(fenetre);
+        ligne += QString(cache ? " cache" : "") + (c->property("checked").toBool() ? " coche" : "");
+        // Menus list their items in order, a main window its menu bar.
+        const auto* principale = qobject_cast<const QMainWindow*>(c);
+        const auto* menu = qobject_cast<const QMenu*>(c);
+        QStringList articles;
+        for (const QAction* a : principale ? principale->menuBar()->actions()
+                                : menu     ? menu->actions()
+                                           : QList<QAction*>()) {
+            articles << (a->menu() ? a->menu()->objectName() : a->objectName());
+        }
+        table << (articles.isEmpty() ? ligne : ligne + " : " + articles.join(u' '));
+    }
+    table.sort();
+    return table;
+}
+
+QStringList Table_Attendue(const QString& texte) {
+    QStringList table = texte.split(QRegularExpression(QStringLiteral("\\s*[|\\n]\\s*")), Qt::SkipEmptyParts);
+    table.sort();
+    return table;
+}
