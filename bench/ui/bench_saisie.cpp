@@ -15,7 +15,8 @@ QByteArray Log_De(int nombre) {
     log.reserve(nombre * 106);
     for (int i = 0; i < nombre; ++i) {
         const QByteArray indicatif = "F" + QByteArray::number(i % 5000) + "AB";
-        log += Ligne("01/03/24 10:00 " + indicatif + " 75 JEAN 59 59 SSB " + (i % 2 ? "7" : "14") + " | PORTABLE");
+        log += Ligne("01/03/24 10:00 " + indicatif + " 75 JEAN 59 59 SSB " + (i % 2 ? "7" : "14") +
+                     " | PORTABLE");
     }
     return log;
 }

@@ -17,10 +17,9 @@
 
 namespace {
 
-// clang-format off
 QByteArray Qso(int n, const QByteArray& observations = "PORTABLE") {
-    return Ligne("01/03/24 10:" + QByteArray::number(n).rightJustified(2, '0') + " F" + QByteArray::number(n) +
-                 "ABC 75 JEAN 59 59 SSB 7 | " + observations);
+    return Ligne("01/03/24 10:" + QByteArray::number(n).rightJustified(2, '0') + " F" +
+                 QByteArray::number(n) + "ABC 75 JEAN 59 59 SSB 7 | " + observations);
 }
 QByteArray Log_De(int nombre) {
     QByteArray log;
@@ -37,18 +36,20 @@ QString Affichee(int numero, const QByteArray& ligne) {
 const char* const Log = "DMF-123.txt";
 const char* const Memoire = "Liste_Prenom.txt";
 // A validation or a cancel leaves the window ready for the next QSO.
-const QStringList Pret{"Indi_Q Dpt_Q Prenom_Q Observation_Q=", "Indi_Q: vert actif", "focus=Indi_Q", "Valide_Q: inactif",
-                       "Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q: jaune inactif"};
+const QStringList Pret{"Indi_Q Dpt_Q Prenom_Q Observation_Q=", "Indi_Q: vert actif", "focus=Indi_Q",
+                       "Valide_Q: inactif", "Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q: jaune inactif"};
 const QString Message_Date = "Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques";
 const QString Message_Heure = "Attention le format de l'heure doit etre hhmm les ':' sont automatique";
 
 Activation_Test activation;
 
 // A validation key in a field checks that field alone; the button then checks every field.
-Cas Validation_Refusee(const char* nom, const QString& champ, const QString& texte, const QString& cle, const QString& bouton) {
+Cas Validation_Refusee(const char* nom, const QString& champ, const QString& texte, const QString& cle,
+                       const QString& bouton) {
     return {.nom = nom,
             .etapes = {"menu Mnu_Diff_Oui", "> F1ABC\r", "texte Date_Q 01/03/24", "texte Heure_Q 14:25",
-                       "texte " + champ + ' ' + texte, "clic " + (cle.isEmpty() ? "Dpt_Q" : champ), "> [+]", "clic Valide_Q"},
+                       "texte " + champ + ' ' + texte, "clic " + (cle.isEmpty() ? "Dpt_Q" : champ), "> [+]",
+                       "clic Valide_Q"},
             .messages = {cle.isEmpty() ? bouton : cle, bouton},
             .attendus = {"focus=" + champ},
             .fichiers_apres = {{Log, Absent}, {Memoire, Absent}}};
@@ -56,21 +57,22 @@ Cas Validation_Refusee(const char* nom, const QString& champ, const QString& tex
 
 QStringList Prefixes() {
     QStringList etapes;
-    for (const QString indicatif : {"F1ABC", "f5xyz", "TH5A", "TK5A", "TM5A", "TP5A", "TQ5A", "TV5A", "TW5A", "HW5A", "HX5A",
-                                    "HY5A", "TA1ABC", "HB9ABC", "ON4ABC"}) {
+    for (const QString indicatif : {"F1ABC", "f5xyz", "TH5A", "TK5A", "TM5A", "TP5A", "TQ5A", "TV5A", "TW5A",
+                                    "HW5A", "HX5A", "HY5A", "TA1ABC", "HB9ABC", "ON4ABC"}) {
         const bool francais = !QStringList{"TA1ABC", "HB9ABC", "ON4ABC"}.contains(indicatif);
-        etapes << "> " + indicatif + '\r' << (francais ? "?focus=Dpt_Q" : "?focus=Prenom_Q") << "clic Annule_Q";
+        etapes << "> " + indicatif + '\r' << (francais ? "?focus=Dpt_Q" : "?focus=Prenom_Q")
+               << "clic Annule_Q";
     }
     return etapes;
 }
 
+// clang-format off
 const std::vector<Cas> Ouverture{
-    {.nom = "log de 25 lignes: la derniere est la ligne courante",
-     .fichiers = {{Log, Log_De(25)}},
-     .etapes = {"?Liste_QSO=" + Affichee(25, Qso(25)), "?focus=Indi_Q", "clic Liste_QSO 1", "?Liste_QSO=" + Affichee(1, Qso(1))},
-     .attendus = {"Liste_QSO: lignes=25", "Num_Q=26"}},
-    {.nom = "mode 1 bande 4", .reglages = {"Mode Activite=1", "Bande Activite=4"},
-     .attendus = {"Mode_Q=CW", "Bande_Q=14", "QRKR_Q QRKE_Q=599", "$Mode Activite=1", "$Bande Activite=4"}},
+    {.nom = "log de 25 lignes: la derniere est la ligne courante", .fichiers = {{Log, Log_De(25)}},
+     .etapes = {"?Liste_QSO=" + Affichee(25, Qso(25)), "?focus=Indi_Q", "clic Liste_QSO 1",
+         "?Liste_QSO=" + Affichee(1, Qso(1))}, .attendus = {"Liste_QSO: lignes=25", "Num_Q=26"}},
+    {.nom = "mode 1 bande 4", .reglages = {"Mode Activite=1", "Bande Activite=4"}, .attendus = {"Mode_Q=CW",
+         "Bande_Q=14", "QRKR_Q QRKE_Q=599", "$Mode Activite=1", "$Bande Activite=4"}},
     {.nom = "nom CW d'un ancien store converti", .reglages = {"Mode Activite=CW", "Bande Activite=7"},
      .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "QRKR_Q QRKE_Q=59", "$Mode Activite=0", "$Bande Activite=1"}},
     {.nom = "nom SSB d'un ancien store converti", .reglages = {"Mode Activite=SSB", "Bande Activite=10"},
@@ -79,102 +81,102 @@ const std::vector<Cas> Ouverture{
      .attendus = {"Mode_Q Bande_Q=", "QRKR_Q QRKE_Q=59", "$Mode Activite=-1", "$Bande Activite=-1"}},
     {.nom = "valeurs illisibles: les defauts", .reglages = {"Mode Activite=x", "Bande Activite=99"},
      .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "$Mode Activite=x", "$Bande Activite=99"}},
-    {.nom = "UTC coche quel que soit le store, refrappe restauree", .reglages = {"Heure UTC=False", "Mode_Refrappe=True"},
-     .attendus = {"Mnu_UTC_Oui Mnu_Refrappe_Oui: coche", "Mnu_UTC_Non Mnu_Refrappe_Non: decoche"}},
+    {.nom = "UTC coche quel que soit le store, refrappe restauree", .reglages = {"Heure UTC=False",
+         "Mode_Refrappe=True"}, .attendus = {"Mnu_UTC_Oui Mnu_Refrappe_Oui: coche",
+         "Mnu_UTC_Non Mnu_Refrappe_Non: decoche"}},
     // Two hours east of Greenwich: the local day starts two hours before the UTC one.
-    {.nom = "horloge des deux bases de temps",
-     .etapes = {"horloge 2012-07-02T23:59:59Z 120", "tic", "?Label37=23:59 Utc", "?Label34=01:59 Loc", "?Label33=02/07/12",
-                "?Label37: actif", "?Label34: inactif", "menu Mnu_UTC_Non", "?$Heure UTC=False",
-                "horloge 2012-07-02T22:05:59Z 120", "tic", "?Label37=22:05 Utc", "?Label34=00:05 Loc", "?Label33=03/07/12",
-                "?Label37: inactif", "?Label34: actif", "menu Mnu_UTC_Oui", "horloge 2012-07-03T00:00:59Z 120", "tic"},
-     .attendus = {"$Heure UTC=True", "Label37=00:00 Utc", "Label34=02:00 Loc", "Label33=03/07/12"}},
-    {.nom = "fermer ou Quitter termine le programme", .etapes = {"fermer", "fins 1", "rouvrir", "menu Mnu_Quitter", "fins 2"}},
+    {.nom = "horloge des deux bases de temps", .etapes = {"horloge 2012-07-02T23:59:59Z 120", "tic",
+         "?Label37=23:59 Utc", "?Label34=01:59 Loc", "?Label33=02/07/12", "?Label37: actif", "?Label34: inactif",
+         "menu Mnu_UTC_Non", "?$Heure UTC=False", "horloge 2012-07-02T22:05:59Z 120", "tic", "?Label37=22:05 Utc",
+         "?Label34=00:05 Loc", "?Label33=03/07/12", "?Label37: inactif", "?Label34: actif", "menu Mnu_UTC_Oui",
+         "horloge 2012-07-03T00:00:59Z 120", "tic"}, .attendus = {"$Heure UTC=True", "Label37=00:00 Utc",
+         "Label34=02:00 Loc", "Label33=03/07/12"}},
+    {.nom = "fermer ou Quitter termine le programme", .etapes = {"fermer", "fins 1", "rouvrir", "menu Mnu_Quitter",
+         "fins 2"}},
 };
 
 const std::vector<Cas> Saisie{
     {.nom = "chaque champ refuse ce que sa colonne ne tient pas, puis prend le plus long qui tient",
      .etapes = {"> \r", "Indi_Q> f1abcdefghijk\r", "?Indi_Q: vert", "Indi_Q> f1abcdefghij\r", "?Indi_Q: jaune",
-                "?Dpt_Q: vert actif", "?Valide_Q: actif", "> 7\r", "Dpt_Q> 751\r", "?Dpt_Q: vert", "Dpt_Q> 75\r",
-                "?Dpt_Q: jaune", "> Marie-Christine1\r", "Prenom_Q> Marie-Christine\r", "> 5799\r", "QRKR_Q> 579\r",
-                "> 5999\r", "QRKE_Q> 599\r", "> qrp au château de halloy, 5 w.x\r", "?focus=Observation_Q",
-                "Observation_Q> qrp au château de halloy, 5 w.\r", "?focus=Valide_Q", "> \r"},
+         "?Dpt_Q: vert actif", "?Valide_Q: actif", "> 7\r", "Dpt_Q> 751\r", "?Dpt_Q: vert", "Dpt_Q> 75\r",
+         "?Dpt_Q: jaune", "> Marie-Christine1\r", "Prenom_Q> Marie-Christine\r", "> 5799\r", "QRKR_Q> 579\r",
+         "> 5999\r", "QRKE_Q> 599\r", "> qrp au château de halloy, 5 w.x\r", "?focus=Observation_Q",
+         "Observation_Q> qrp au château de halloy, 5 w.\r", "?focus=Valide_Q", "> \r"},
      .messages = {"Entrez un indicatif", "12 caracteres maxi", "2 caractères pour le département",
-                  "2 caractères pour le département", "15 caracteres maxi", "3 caracteres maxi", "3 caracteres maxi",
-                  "30 caracteres maxi"},
+         "2 caractères pour le département", "15 caracteres maxi", "3 caracteres maxi", "3 caracteres maxi",
+         "30 caracteres maxi"},
      .attendus = Pret + QStringList{"Num_Q=2", "Liste_QSO: lignes=1 ligne=1", "Date_Q: cache"},
-     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABCDEFGHIJ 75 MARIE-CHRISTINE 579 599 SSB 3.5 | QRP AU CH\xC2TEAU DE HALLOY, 5 W.")},
-                        {Memoire, "F1ABCDEFGHIJ 75 MARIE-CHRISTINE\r\n"}}},
-    {.nom = "Annuler une saisie vide tout et n'ecrit rien",
-     .etapes = {"> f2abc\r75\rjean\r", "QRKR_Q> 57\r\rqrp", "clic Annule_Q"},
-     .attendus = Pret + QStringList{"Num_Q=1", "QRKR_Q QRKE_Q=59", "Date_Q Heure_Q: cache"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABCDEFGHIJ 75 MARIE-CHRISTINE 579 599 SSB 3.5 | "
+                                    "QRP AU CH\xC2TEAU DE HALLOY, 5 W.")},
+         {Memoire, "F1ABCDEFGHIJ 75 MARIE-CHRISTINE\r\n"}}},
+    {.nom = "Annuler une saisie vide tout et n'ecrit rien", .etapes = {"> f2abc\r75\rjean\r", "QRKR_Q> 57\r\rqrp",
+         "clic Annule_Q"}, .attendus = Pret + QStringList{"Num_Q=1", "QRKR_Q QRKE_Q=59", "Date_Q Heure_Q: cache"},
      .fichiers_apres = {{Log, Absent}, {Memoire, Absent}}},
     // Validated before the clock's first tick, an hour east of Greenwich just after midnight; back to UTC
     // between two ticks, date and time still come from the one base the clock last read.
-    {.nom = "heure locale avant le premier tic",
-     .etapes = {"menu Mnu_UTC_Non", "horloge 2024-03-01T23:30:00Z 60", "> ON4ABC\rLuc\r[F9]", "menu Mnu_UTC_Oui", "> G4ABC\r[F9]"},
-     .fichiers_apres = {{Log, Ligne("02/03/24 00:30 ON4ABC - LUC 59 59 SSB 3.5") + Ligne("02/03/24 00:30 G4ABC - - 59 59 SSB 3.5")}}},
+    {.nom = "heure locale avant le premier tic", .etapes = {"menu Mnu_UTC_Non", "horloge 2024-03-01T23:30:00Z 60",
+         "> ON4ABC\rLuc\r[F9]", "menu Mnu_UTC_Oui", "> G4ABC\r[F9]"},
+     .fichiers_apres = {{Log, Ligne("02/03/24 00:30 ON4ABC - LUC 59 59 SSB 3.5") +
+         Ligne("02/03/24 00:30 G4ABC - - 59 59 SSB 3.5")}}},
     {.nom = "saisie differee: separateurs, date refusee videe, heure refusee gardee, date gardee",
-     .etapes = {"menu Mnu_Diff_Oui", "?Date_Q Heure_Q Label10 Label6: visible", "> DL1ABC\rhans\r\r\r\r", "?focus=Date_Q",
-                "> 1/3/24\r", "?Date_Q=", "> 010324\r", "?$Date Activite=01/03/24", "> 14h25\r", "?Heure_Q=14:h25",
-                "Heure_Q> 1425\r", "?focus=Valide_Q", "> [Espace]", "> G4ABC\r", "clic Annule_Q", "?Date_Q=01/03/24",
-                "?Heure_Q=", "?Heure_Q: visible", "menu Mnu_Diff_Non", "?Date_Q Heure_Q Label10 Label6: cache",
-                "menu Mnu_Diff_Oui"},
-     .messages = {Message_Date, Message_Heure},
+     .etapes = {"menu Mnu_Diff_Oui", "?Date_Q Heure_Q Label10 Label6: visible", "> DL1ABC\rhans\r\r\r\r",
+         "?focus=Date_Q", "> 1/3/24\r", "?Date_Q=", "> 010324\r", "?$Date Activite=01/03/24", "> 14h25\r",
+         "?Heure_Q=14:h25", "Heure_Q> 1425\r", "?focus=Valide_Q", "> [Espace]", "> G4ABC\r", "clic Annule_Q",
+         "?Date_Q=01/03/24", "?Heure_Q=", "?Heure_Q: visible", "menu Mnu_Diff_Non",
+         "?Date_Q Heure_Q Label10 Label6: cache", "menu Mnu_Diff_Oui"}, .messages = {Message_Date, Message_Heure},
      .attendus = {"Date_Q=", "Date_Q: visible"},
      .fichiers_apres = {{Log, Ligne("01/03/24 14:25 DL1ABC - HANS 59 59 SSB 3.5")}}},
     {.nom = "bande et mode: l'indice choisi, -1 pour un texte tape, les rapports du mode",
      .etapes = {"Bande_Q> 144\r", "?$Bande Activite=10", "?focus=Mode_Q", "?Mode_Q: vert", "Mode_Q> CW\r",
-                "?$Mode Activite=1", "?QRKR_Q QRKE_Q=599", "?focus=Indi_Q", "?Indi_Q: vert", "Bande_Q> 7\r",
-                "?$Bande Activite=2", "Mode_Q> cw\r", "?$Mode Activite=-1", "?QRKR_Q QRKE_Q=59", "Mode_Q> RTTY\r",
-                "Bande_Q> 1296\r", "?focus=Bande_Q", "Mode_Q> PSK31\r", "?focus=Mode_Q"},
-     .messages = {"3 caracteres maxi", "3 caracteres maxi"},
-     .attendus = {"$Bande Activite=2", "$Mode Activite=-1"}},
+         "?$Mode Activite=1", "?QRKR_Q QRKE_Q=599", "?focus=Indi_Q", "?Indi_Q: vert", "Bande_Q> 7\r",
+         "?$Bande Activite=2", "Mode_Q> cw\r", "?$Mode Activite=-1", "?QRKR_Q QRKE_Q=59", "Mode_Q> RTTY\r",
+         "Bande_Q> 1296\r", "?focus=Bande_Q", "Mode_Q> PSK31\r", "?focus=Mode_Q"}, .messages = {"3 caracteres maxi",
+         "3 caracteres maxi"}, .attendus = {"$Bande Activite=2", "$Mode Activite=-1"}},
     {.nom = "prefixes francais: le departement, sinon le prenom", .etapes = Prefixes()},
     // The first earlier line on 7 in SSB, which has no first name: two blanks. "Oui" drops the callsign
     // and leaves the department and first name alone; on 14 in CW it was never worked.
     {.nom = "doublon meme bande et meme mode: Oui abandonne",
-     .fichiers = {{Log, Ligne("01/03/24 10:00 F1ABC 75 JEAN 59 59 SSB 14") + Ligne("01/03/24 10:05 F1ABC 75 JEAN 599 599 CW 7") +
-                        Ligne("01/03/24 10:10 F1ABC - - 59 59 SSB 7") + Ligne("02/03/24 11:00 F1ABC 75 JEAN 59 59 SSB 7")},
-                  {Memoire, "F1ABC        75 JEAN\r\n"}},
-     .reglages = {"Bande Activite=2"},
-     .etapes = {"oui", "> F1ABC\r", "?Indi_Q Dpt_Q Prenom_Q=", "?Dpt_Q Prenom_Q: inactif", "?focus=Indi_Q",
-                "Bande_Q> 14\r", "Mode_Q> CW\r", "> F1ABC\r"},
+     .fichiers = {{Log, Ligne("01/03/24 10:00 F1ABC 75 JEAN 59 59 SSB 14") +
+         Ligne("01/03/24 10:05 F1ABC 75 JEAN 599 599 CW 7") + Ligne("01/03/24 10:10 F1ABC - - 59 59 SSB 7") +
+         Ligne("02/03/24 11:00 F1ABC 75 JEAN 59 59 SSB 7")}, {Memoire, "F1ABC        75 JEAN\r\n"}},
+     .reglages = {"Bande Activite=2"}, .etapes = {"oui", "> F1ABC\r", "?Indi_Q Dpt_Q Prenom_Q=",
+         "?Dpt_Q Prenom_Q: inactif", "?focus=Indi_Q", "Bande_Q> 14\r", "Mode_Q> CW\r", "> F1ABC\r"},
      .messages = {"F1ABC  Deja contacté le 01/03/24 a 10:10 sur 7 Mhz. Annuler la saisie ?"},
      .attendus = {"focus=Dpt_Q", "Dpt_Q=75", "Prenom_Q=JEAN"}},
     // "Non" goes on with the memory; another activation has its own log and the same memory.
     {.nom = "memoire des prenoms: Non au doublon, puis une autre activation",
-     .fichiers = {{Memoire, "G4XYZ           JOHN\r\n"}},
-     .etapes = {"> F1ABC\r75\rJean[+]", "non", "> F1ABC\r", "?Dpt_Q=75", "?Prenom_Q=JEAN", "clic Annule_Q",
-                "activation DMF-456", "rouvrir", "> F1ABC\r\r", "Prenom_Q> Pierre[F12]", "> G4XYZ\r[F10]"},
+     .fichiers = {{Memoire, "G4XYZ           JOHN\r\n"}}, .etapes = {"> F1ABC\r75\rJean[+]", "non", "> F1ABC\r",
+         "?Dpt_Q=75", "?Prenom_Q=JEAN", "clic Annule_Q", "activation DMF-456", "rouvrir", "> F1ABC\r\r",
+         "Prenom_Q> Pierre[F12]", "> G4XYZ\r[F10]"},
      .messages = {"F1ABC JEAN Deja contacté le 01/03/24 a 14:25 sur 3.5 Mhz. Annuler la saisie ?"},
      .fichiers_apres = {{Memoire, "G4XYZ           JOHN\r\nF1ABC        75 PIERRE\r\n"},
-                        {Log, Ligne("01/03/24 14:25 F1ABC 75 JEAN 59 59 SSB 3.5")},
-                        {"DMF-456.txt", Ligne("01/03/24 14:25 F1ABC 75 PIERRE 59 59 SSB 3.5") + Ligne("01/03/24 14:25 G4XYZ - JOHN 59 59 SSB 3.5")}}},
+         {Log, Ligne("01/03/24 14:25 F1ABC 75 JEAN 59 59 SSB 3.5")},
+         {"DMF-456.txt", Ligne("01/03/24 14:25 F1ABC 75 PIERRE 59 59 SSB 3.5") +
+         Ligne("01/03/24 14:25 G4XYZ - JOHN 59 59 SSB 3.5")}}},
     // "+" makes no test on the department and keeps the reports for the next QSO; the button puts the
     // mode's default back; F13, and "+" in the callsign, validate nothing.
-    {.nom = "touches de validation et rapports",
-     .etapes = {"> F1ABC\r7\r[F13]", "Indi_Q> [Fin][+]", "?Indi_Q=F1ABC+", "> [Retour]", "Dpt_Q> [+]", "?Num_Q=2",
-                "> F2ABC\r\r\r", "QRKR_Q> 57[F11]", "> F3ABC\r\r\r", "?QRKR_Q=57", "clic Valide_Q"},
-     .messages = {"2 caractères pour le département"},
-     .attendus = {"QRKR_Q=59"},
-     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABC 7 - 59 59 SSB 3.5") + Ligne("01/03/24 14:25 F2ABC - - 57 59 SSB 3.5") +
-                              Ligne("01/03/24 14:25 F3ABC - - 57 59 SSB 3.5")}}},
-    Validation_Refusee("heure de 4", "Heure_Q", "1425", "Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)",
+    {.nom = "touches de validation et rapports", .etapes = {"> F1ABC\r7\r[F13]", "Indi_Q> [Fin][+]", "?Indi_Q=F1ABC+",
+         "> [Retour]", "Dpt_Q> [+]", "?Num_Q=2", "> F2ABC\r\r\r", "QRKR_Q> 57[F11]", "> F3ABC\r\r\r", "?QRKR_Q=57",
+         "clic Valide_Q"}, .messages = {"2 caractères pour le département"}, .attendus = {"QRKR_Q=59"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABC 7 - 59 59 SSB 3.5") +
+         Ligne("01/03/24 14:25 F2ABC - - 57 59 SSB 3.5") + Ligne("01/03/24 14:25 F3ABC - - 57 59 SSB 3.5")}}},
+    Validation_Refusee("heure de 4", "Heure_Q", "1425",
+                       "Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)", Message_Heure),
+    Validation_Refusee("heure au point", "Heure_Q", "14.25", "Attention le format date doit etre hh:mm",
                        Message_Heure),
-    Validation_Refusee("heure au point", "Heure_Q", "14.25", "Attention le format date doit etre hh:mm", Message_Heure),
-    Validation_Refusee("heure a lettre", "Heure_Q", "1a:25", "Attention le format de l'heure doit etre hh:mm", Message_Heure),
+    Validation_Refusee("heure a lettre", "Heure_Q", "1a:25", "Attention le format de l'heure doit etre hh:mm",
+                       Message_Heure),
     Validation_Refusee("date", "Date_Q", "1/3/2024", Message_Date + ' ', Message_Date),
     Validation_Refusee("indicatif de 13", "Indi_Q", "F1ABCDEFGHIJK", {}, "12 caracteres maxi"),
     Validation_Refusee("indicatif vide", "Indi_Q", "", {}, "Entrez un indicatif"),
     Validation_Refusee("departement de 3", "Dpt_Q", "751", {}, "2 caractères pour le département"),
     Validation_Refusee("mode de 5", "Mode_Q", "PSK31", {}, "3 caracteres maxi"),
     Validation_Refusee("bande de 4", "Bande_Q", "1296", {}, "3 caracteres maxi"),
-    {.nom = "log impossible a ecrire: rien n'est perdu a l'ecran",
-     .fichiers = {{Log, ""}},
-     .etapes = {"log_dossier", "> F1ABC\r75\rJEAN[+]"},
-     .messages = {"Le log ne peut pas être modifié..."},
-     .attendus = {"Indi_Q=F1ABC", "Prenom_Q=JEAN", "Num_Q=1"}},
-    {.nom = "caracteres que le log ne peut garder refuses", .etapes = {"> F1☃ABC", "coller X\r\nY"}, .attendus = {"Indi_Q=F1ABC"}},
+    {.nom = "log impossible a ecrire: rien n'est perdu a l'ecran", .fichiers = {{Log, ""}}, .etapes = {"log_dossier",
+         "> F1ABC\r75\rJEAN[+]"}, .messages = {"Le log ne peut pas être modifié..."}, .attendus = {"Indi_Q=F1ABC",
+         "Prenom_Q=JEAN", "Num_Q=1"}},
+    {.nom = "caracteres que le log ne peut garder refuses", .etapes = {"> F1☃ABC", "?Indi_Q=F1ABC",
+         "texte Indi_Q X\r\nY"}, .attendus = {"Indi_Q="}},
 };
 
 const QByteArray Qso7_CW = Ligne("01/03/24 10:07 F7ABC 75 JEAN 599 599 CW 7 | PORTABLE");
@@ -183,124 +185,103 @@ const QByteArray Jumeau = Ligne("01/03/24 10:00 DL1ABC - HANS 59 59 SSB 14");
 const std::vector<Cas> Edition{
     // Enter through every field, no duplicate warning for its own line, then "+": the same line. The next
     // QSOs are logged on the activation's band, mode and reports again. Cancel gives the next number back.
-    {.nom = "edition d'un QSO CW: la meme ligne reecrite",
-     .fichiers = {{Log, Log_De(12).replace(Qso(7), Qso7_CW)}},
+    {.nom = "edition d'un QSO CW: la meme ligne reecrite", .fichiers = {{Log, Log_De(12).replace(Qso(7), Qso7_CW)}},
      .etapes = {"clic Liste_QSO 7", "clic Edite_QSO", "?Num_Q=07", "?Indi_Q=F7ABC", "?Dpt_Q=75", "?Prenom_Q=JEAN",
-                "?QRKR_Q QRKE_Q=599", "?Mode_Q=CW", "?Bande_Q=7", "?Observation_Q=PORTABLE", "?Date_Q=01/03/24",
-                "?Heure_Q=10:07", "?Date_Q Heure_Q Label10 Label6: visible", "?focus=Indi_Q", "> \r\r\r\r\r\r\r",
-                "?focus=Heure_Q", "> [+]", "?Num_Q=13", "?Mode_Q=SSB", "?Bande_Q=3.5", "?QRKR_Q=59", "?Date_Q: cache",
-                "clic Liste_QSO 10", "clic Edite_QSO", "?Num_Q=10", "clic Annule_Q"},
-     .attendus = {"Num_Q=13", "Bande_Q=3.5", "$Date Activite=01/03/24"},
-     .fichiers_apres = {{Log, Log_De(12).replace(Qso(7), Qso7_CW)}}},
+         "?QRKR_Q QRKE_Q=599", "?Mode_Q=CW", "?Bande_Q=7", "?Observation_Q=PORTABLE", "?Date_Q=01/03/24",
+         "?Heure_Q=10:07", "?Date_Q Heure_Q Label10 Label6: visible", "?focus=Indi_Q", "> \r\r\r\r\r\r\r",
+         "?focus=Heure_Q", "> [+]", "?Num_Q=13", "?Mode_Q=SSB", "?Bande_Q=3.5", "?QRKR_Q=59", "?Date_Q: cache",
+         "clic Liste_QSO 10", "clic Edite_QSO", "?Num_Q=10", "clic Annule_Q"}, .attendus = {"Num_Q=13", "Bande_Q=3.5",
+         "$Date Activite=01/03/24"}, .fichiers_apres = {{Log, Log_De(12).replace(Qso(7), Qso7_CW)}}},
     // The callsign's Enter refills the department and first name from the memory; deferred entry off
     // leaves the date and time the edit needs; the remarks lead to the date, whose Enter stores it.
     {.nom = "edition: memoire relue, saisie differee NON sans effet sur la date",
      .fichiers = {{Log, Qso(1) + Qso(2, "")}, {Memoire, "F2ABC        13 PAUL\r\n"}},
-     .reglages = {"Date Activite=12/11/05"},
-     .etapes = {"clic Edite_QSO", "?Dpt_Q=75", "> \r", "?Dpt_Q=13", "?Prenom_Q=PAUL", "?focus=Dpt_Q", "menu Mnu_Diff_Oui",
-                "menu Mnu_Diff_Non", "?Date_Q=01/03/24", "?Heure_Q=10:02", "?Date_Q Heure_Q: visible", "> \r\r\r\r\r",
-                "?focus=Date_Q", "> \r", "?$Date Activite=01/03/24", "> \r\r"},
-     .attendus = Pret + QStringList{"Date_Q: cache"},
-     .fichiers_apres = {{Log, Qso(1) + Ligne("01/03/24 10:02 F2ABC 13 PAUL 59 59 SSB 7")}, {Memoire, "F2ABC        13 PAUL\r\n"}}},
+     .reglages = {"Date Activite=12/11/05"}, .etapes = {"clic Edite_QSO", "?Dpt_Q=75", "> \r", "?Dpt_Q=13",
+         "?Prenom_Q=PAUL", "?focus=Dpt_Q", "menu Mnu_Diff_Oui", "menu Mnu_Diff_Non", "?Date_Q=01/03/24",
+         "?Heure_Q=10:02", "?Date_Q Heure_Q: visible", "> \r\r\r\r\r", "?focus=Date_Q", "> \r",
+         "?$Date Activite=01/03/24", "> \r\r"}, .attendus = Pret + QStringList{"Date_Q: cache"},
+     .fichiers_apres = {{Log, Qso(1) + Ligne("01/03/24 10:02 F2ABC 13 PAUL 59 59 SSB 7")},
+         {Memoire, "F2ABC        13 PAUL\r\n"}}},
     // Of two identical QSOs, the one the edit began on, even once the other is clicked; its department of
     // two blanks shows as none. The edit abandons an insertion begun.
-    {.nom = "edition d'un seul de deux QSO identiques",
-     .fichiers = {{Log, Qso(1) + Jumeau + Qso(3) + Jumeau}},
+    {.nom = "edition d'un seul de deux QSO identiques", .fichiers = {{Log, Qso(1) + Jumeau + Qso(3) + Jumeau}},
      .etapes = {"clic Ajout_QSO", "clic Liste_QSO 4", "clic Edite_QSO", "?Status=", "?Indi_Q=DL1ABC", "?Dpt_Q=",
-                "?Prenom_Q=HANS", "clic Liste_QSO 2", "Observation_Q> qrp[F9]"},
+         "?Prenom_Q=HANS", "clic Liste_QSO 2", "Observation_Q> qrp[F9]"},
      .fichiers_apres = {{Log, Qso(1) + Jumeau + Qso(3) + Ligne("01/03/24 10:00 DL1ABC - HANS 59 59 SSB 14 | QRP")}}},
     {.nom = "suppression d'un de deux QSO identiques, puis recuperation a sa place",
-     .fichiers = {{Log, Qso(1) + Qso(2) + Qso(3) + Qso(3) + Qso(4)}},
-     .etapes = {"clic Liste_QSO 4", "oui", "clic Efface_QSO", "?Liste_QSO: lignes=4 ligne=4", "?Num_Q=5", "?focus=Indi_Q",
-                "?Recupere: actif", "oui", "clic Recupere"},
-     .messages = {"Voulez vous effacer le QSO avec F3ABC ?", "Voulez vous recuperer le QSO avec F3ABC a 10:03 sur 7 Mhz en SSB"},
+     .fichiers = {{Log, Qso(1) + Qso(2) + Qso(3) + Qso(3) + Qso(4)}}, .etapes = {"clic Liste_QSO 4", "oui",
+         "clic Efface_QSO", "?Liste_QSO: lignes=4 ligne=4", "?Num_Q=5", "?focus=Indi_Q", "?Recupere: actif", "oui",
+         "clic Recupere"}, .messages = {"Voulez vous effacer le QSO avec F3ABC ?",
+         "Voulez vous recuperer le QSO avec F3ABC a 10:03 sur 7 Mhz en SSB"},
      .attendus = {"Liste_QSO=" + Affichee(5, Qso(4)), "Num_Q=6", "Recupere: inactif"},
      .fichiers_apres = {{Log, Qso(1) + Qso(2) + Qso(3) + Qso(3) + Qso(4)}}},
     // A delete answered No enables recovery; one that fails (the log changed on the disk) leaves nothing
     // to recover; a later delete answered No keeps the deleted QSO recoverable. The only QSO deleted,
     // there is no current line any more.
-    {.nom = "suppressions refusees, echouees, et recuperation refusee",
-     .fichiers = {{Log, Log_De(3)}},
+    {.nom = "suppressions refusees, echouees, et recuperation refusee", .fichiers = {{Log, Log_De(3)}},
      .etapes = {"non", "clic Efface_QSO", "?Recupere: actif", "log 2", "oui", "clic Efface_QSO", "clic Recupere",
-                "?Recupere: inactif", "oui", "clic Efface_QSO", "non", "clic Efface_QSO", "non", "clic Recupere", "oui",
-                "clic Efface_QSO", "clic Edite_QSO"},
-     .messages = {"Voulez vous effacer le QSO avec F3ABC ?", "Voulez vous effacer le QSO avec F3ABC ?",
-                  "Ce QSO n'est plus à sa place dans le log...",
-                  "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme.",
-                  "Voulez vous effacer le QSO avec F2ABC ?", "Voulez vous effacer le QSO avec F1ABC ?",
-                  "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB",
-                  "Voulez vous effacer le QSO avec F1ABC ?", "Cliquez sur une ligne pour la modifier"},
+         "?Recupere: inactif", "oui", "clic Efface_QSO", "non", "clic Efface_QSO", "non", "clic Recupere", "oui",
+         "clic Efface_QSO", "clic Edite_QSO"}, .messages = {"Voulez vous effacer le QSO avec F3ABC ?",
+         "Voulez vous effacer le QSO avec F3ABC ?", "Ce QSO n'est plus à sa place dans le log...",
+         "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme.",
+         "Voulez vous effacer le QSO avec F2ABC ?", "Voulez vous effacer le QSO avec F1ABC ?",
+         "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB",
+         "Voulez vous effacer le QSO avec F1ABC ?", "Cliquez sur une ligne pour la modifier"},
      .fichiers_apres = {{Log, ""}}},
     // Each QSO goes before the first one of the same moment or later: 1999 before 2000, before an equal
     // moment, days read before months, after the last. An insertion checks for a duplicate and feeds the
     // first-name memory as any QSO does.
-    {.nom = "insertion a sa place dans le temps",
-     .fichiers = {{Log, ""}},
-     .etapes = {"clic Edite_QSO", "clic Efface_QSO", "?Recupere: inactif", "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO",
-                "?Date_Q Heure_Q Label10 Label6: visible", "> G4AAA\rjohn\r\r\r\r010100\r1002\r\r", "?Status=",
-                "?Date_Q: cache", "clic Ajout_QSO", "> G4BBB\rjohn\r\r\r\r311299\r2359\r\r", "clic Ajout_QSO",
-                "> G4CCC\rjohn\r\r\r\r010100\r1002\r\r", "clic Ajout_QSO", "> G4DDD\rjohn\r\r\r\r020100\r0800\r\r",
-                "clic Ajout_QSO", "non", "> G4AAA\r\r\r\r\r010200\r0700\r\r"},
+    {.nom = "insertion a sa place dans le temps", .fichiers = {{Log, ""}}, .etapes = {"clic Edite_QSO",
+         "clic Efface_QSO", "?Recupere: inactif", "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO",
+         "?Date_Q Heure_Q Label10 Label6: visible", "> G4AAA\rjohn\r\r\r\r010100\r1002\r\r", "?Status=",
+         "?Date_Q: cache", "clic Ajout_QSO", "> G4BBB\rjohn\r\r\r\r311299\r2359\r\r", "clic Ajout_QSO",
+         "> G4CCC\rjohn\r\r\r\r010100\r1002\r\r", "clic Ajout_QSO", "> G4DDD\rjohn\r\r\r\r020100\r0800\r\r",
+         "clic Ajout_QSO", "non", "> G4AAA\r\r\r\r\r010200\r0700\r\r"},
      .messages = {"Cliquez sur une ligne pour la modifier", "Cliquez sur une ligne pour l'annuler",
-                  "G4AAA JOHN Deja contacté le 01/01/00 a 10:02 sur 3.5 Mhz. Annuler la saisie ?"},
+         "G4AAA JOHN Deja contacté le 01/01/00 a 10:02 sur 3.5 Mhz. Annuler la saisie ?"},
      .attendus = Pret + QStringList{"Num_Q=6", "Status="},
-     .fichiers_apres = {{Log, Ligne("31/12/99 23:59 G4BBB - JOHN 59 59 SSB 3.5") + Ligne("01/01/00 10:02 G4CCC - JOHN 59 59 SSB 3.5") +
-                              Ligne("01/01/00 10:02 G4AAA - JOHN 59 59 SSB 3.5") + Ligne("02/01/00 08:00 G4DDD - JOHN 59 59 SSB 3.5") +
-                              Ligne("01/02/00 07:00 G4AAA - JOHN 59 59 SSB 3.5")},
-                        {Memoire, "G4AAA           JOHN\r\nG4BBB           JOHN\r\nG4CCC           JOHN\r\nG4DDD           JOHN\r\n"}}},
+     .fichiers_apres = {{Log, Ligne("31/12/99 23:59 G4BBB - JOHN 59 59 SSB 3.5") +
+         Ligne("01/01/00 10:02 G4CCC - JOHN 59 59 SSB 3.5") + Ligne("01/01/00 10:02 G4AAA - JOHN 59 59 SSB 3.5") +
+         Ligne("02/01/00 08:00 G4DDD - JOHN 59 59 SSB 3.5") + Ligne("01/02/00 07:00 G4AAA - JOHN 59 59 SSB 3.5")},
+         {Memoire, "G4AAA           JOHN\r\nG4BBB           JOHN\r\n"
+                    "G4CCC           JOHN\r\nG4DDD           JOHN\r\n"}}},
     // The first key of each field replaces its text, Enter without typing keeps it, and Enter as the first
     // key of the remarks empties them. A new QSO is typed as usual; retype off, an edit appends.
-    {.nom = "refrappe pendant l'edition",
-     .fichiers = {{Log, Qso(1) + Qso(2)}},
-     .etapes = {"menu Mnu_Refrappe_Oui", "?$Mode_Refrappe=True", "clic Edite_QSO", "> g", "?Indi_Q=G", "> 4abc\r\r\r\r\r",
-                "?Observation_Q=", "?focus=Date_Q", "> \r1130\r\r", "> g4abc\rs", "?Prenom_Q=JEANs", "clic Annule_Q",
-                "menu Mnu_Refrappe_Non", "clic Edite_QSO", "> [Fin]p"},
-     .attendus = {"Indi_Q=G4ABCP"},
+    {.nom = "refrappe pendant l'edition", .fichiers = {{Log, Qso(1) + Qso(2)}}, .etapes = {"menu Mnu_Refrappe_Oui",
+         "?$Mode_Refrappe=True", "clic Edite_QSO", "> g", "?Indi_Q=G", "> 4abc\r\r\r\r\r", "?Observation_Q=",
+         "?focus=Date_Q", "> \r1130\r\r", "> g4abc\rs", "?Prenom_Q=JEANs", "clic Annule_Q", "menu Mnu_Refrappe_Non",
+         "clic Edite_QSO", "> [Fin]p"}, .attendus = {"Indi_Q=G4ABCP"},
      .fichiers_apres = {{Log, Qso(1) + Ligne("01/03/24 11:30 G4ABC 75 JEAN 59 59 SSB 7")}}},
-    {.nom = "edition apres une recuperation qui decale les numeros",
-     .fichiers = {{Log, Log_De(4)}},
-     .etapes = {"clic Liste_QSO 2", "oui", "clic Efface_QSO", "clic Liste_QSO 3", "clic Edite_QSO", "oui", "clic Recupere",
-                "Observation_Q> qrp[+]"},
-     .messages = {"Voulez vous effacer le QSO avec F2ABC ?", "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB"},
+    {.nom = "edition apres une recuperation qui decale les numeros", .fichiers = {{Log, Log_De(4)}},
+     .etapes = {"clic Liste_QSO 2", "oui", "clic Efface_QSO", "clic Liste_QSO 3", "clic Edite_QSO", "oui",
+         "clic Recupere", "Observation_Q> qrp[+]"}, .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
+         "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB"},
      .fichiers_apres = {{Log, Log_De(3) + Qso(4, "QRP")}}},
 };
 // clang-format on
 
-Scenario
-    Fenetre([](Environnement_Test& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); },
-            {{"horloge",
-              [](QWidget*, Environnement_Test& env, const QString& texte) {
-                  env.horloge.Regler(QDateTime::fromString(texte.section(u' ', 0, 0), Qt::ISODate).toUTC(),
-                                     texte.section(u' ', 1).toInt());
-              }},
-             {"tic", [](QWidget* f, Environnement_Test&,
-                        const QString&) { static_cast<Saisie_QSO*>(f)->Timer1_Timer(); }},
-             {"texte",
-              [](QWidget* f, Environnement_Test&, const QString& texte) {
-                  QWidget* champ = f->findChild<QWidget*>(texte.section(u' ', 0, 0));
-                  if (auto* liste = qobject_cast<QComboBox*>(champ)) {
-                      liste->setEditText(texte.section(u' ', 1));
-                  } else {
-                      static_cast<QLineEdit*>(champ)->setText(texte.section(u' ', 1));
-                  }
-              }},
-             {"coller",
-              [](QWidget* f, Environnement_Test&, const QString& texte) {
-                  f->findChild<QLineEdit*>(QStringLiteral("Indi_Q"))->insert(texte);
-              }},
-             {"activation", [](QWidget*, Environnement_Test&,
-                               const QString& numero) { activation.valeurs.Num_Activite = numero; }},
-             {"log", [](QWidget*, Environnement_Test& env,
-                        const QString& lignes) { env.Ecrire_Fichier(Log, Log_De(lignes.toInt())); }},
-             // A folder where the log should be: no write can reach it.
-             {"log_dossier",
-              [](QWidget*, Environnement_Test& env, const QString&) {
-                  QVERIFY(QFile::remove(QDir(env.Dossier()).filePath(Log)) && QDir(env.Dossier()).mkdir(Log));
-              }},
-             {"fermer", [](QWidget* f, Environnement_Test&, const QString&) { f->close(); }},
-             {"fins", [](QWidget*, Environnement_Test& env, const QString& fois) {
-                  QCOMPARE(env.fins_programme, fois.toInt());
-              }}});
+// clang-format off
+using E = Environnement_Test;
+Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
+    {"horloge", [](QWidget*, E& env, const QString& a) {
+         env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
+    {"tic", [](QWidget* f, E&, const QString&) { static_cast<Saisie_QSO*>(f)->Timer1_Timer(); }},
+    // Put into a field at once: typing would bring the automatic separators. A line edit's text passes its
+    // checks of characters.
+    {"texte", [](QWidget* f, E&, const QString& a) {
+         if (auto* liste = f->findChild<QComboBox*>(a.section(' ', 0, 0))) {
+             return liste->setEditText(a.section(' ', 1));
+         }
+         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->clear();
+         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->insert(a.section(' ', 1)); }},
+    {"activation", [](QWidget*, E&, const QString& numero) { activation.valeurs.Num_Activite = numero; }},
+    {"log", [](QWidget*, E& env, const QString& lignes) { env.Ecrire_Fichier(Log, Log_De(lignes.toInt())); }},
+    // A folder where the log should be: no write can reach it.
+    {"log_dossier", [](QWidget*, E& env, const QString&) {
+         QVERIFY(QFile::remove(QDir(env.Dossier()).filePath(Log)) && QDir(env.Dossier()).mkdir(Log)); }},
+    {"fermer", [](QWidget* f, E&, const QString&) { f->close(); }},
+    {"fins", [](QWidget*, E& env, const QString& fois) { QCOMPARE(env.fins_programme, fois.toInt()); }}});
+// clang-format on
 
 } // namespace
 
@@ -331,18 +312,18 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(fenetre.get()));
         fenetre->Timer1_Timer();
         const QStringList attendue = Table_Attendue(QStringLiteral(R"T(
-Saisie_QSO "  Maravel    Revision  1.0.0" : Mnu_Fichier Mnu_Setup Mnu_Imprimer Mnu_Sauvegarder Mnu_Afficher Mnu_Etique Mnu_Help
-Mnu_Fichier "Fichiers" : Mnu_ADIF Mnu_C_Trafic Mnu_Quitter | Mnu_ADIF "Exporter au format ADIF" inactif
+Saisie_QSO "  Maravel    Revision  1.0.0" [Mnu_Fichier Mnu_Setup Mnu_Imprimer Mnu_Sauvegarder Mnu_Afficher Mnu_Etique Mnu_Help]
+Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_C_Trafic Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF" inactif
 Mnu_C_Trafic "Exporter au format C_Trafic" inactif | Mnu_Quitter "Quitter"
-Mnu_Setup "Setup" : Mnu_QTR Mnu_Differee Mnu_Refrappe | Mnu_QTR "QTR" : Mnu_UTC_Oui Mnu_UTC_Non
+Mnu_Setup "Setup" [Mnu_QTR Mnu_Differee Mnu_Refrappe] | Mnu_QTR "QTR" [Mnu_UTC_Oui Mnu_UTC_Non]
 Mnu_UTC_Oui "Heure UTC" coche | Mnu_UTC_Non "Heure Locale"
-Mnu_Differee "Saisie differée" : Mnu_Diff_Non Mnu_Diff_Oui | Mnu_Diff_Non "NON" coche | Mnu_Diff_Oui "OUI"
-Mnu_Refrappe "Mode Refrappe" : Mnu_Refrappe_Non Mnu_Refrappe_Oui | Mnu_Refrappe_Non "NON" coche | Mnu_Refrappe_Oui "OUI"
-Mnu_Imprimer "Imprimer" : Mnu_Imp_Log | Mnu_Imp_Log "le log de l'activité" inactif
-Mnu_Sauvegarder "Sauvegarder" : Mnu_Enr_Log | Mnu_Enr_Log "le log de l'activité" inactif
-Mnu_Afficher "Afficher" : Mnu_Aff_Log | Mnu_Aff_Log "le log de l'activité" inactif
-Mnu_Etique "Etiquettes" : Mnu_Etiquettes | Mnu_Etiquettes "Imprimer les étiquettes pour QSL" inactif
-Mnu_Help "Aide" : Mnu_Historique Mnu_Mode_Emploi Mnu_Maj Mnu_A_Propos | Mnu_Historique "Historique" inactif
+Mnu_Differee "Saisie differée" [Mnu_Diff_Non Mnu_Diff_Oui] | Mnu_Diff_Non "NON" coche | Mnu_Diff_Oui "OUI"
+Mnu_Refrappe "Mode Refrappe" [Mnu_Refrappe_Non Mnu_Refrappe_Oui] | Mnu_Refrappe_Non "NON" coche | Mnu_Refrappe_Oui "OUI"
+Mnu_Imprimer "Imprimer" [Mnu_Imp_Log] | Mnu_Imp_Log "le log de l'activité" inactif
+Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité" inactif
+Mnu_Afficher "Afficher" [Mnu_Aff_Log] | Mnu_Aff_Log "le log de l'activité" inactif
+Mnu_Etique "Etiquettes" [Mnu_Etiquettes] | Mnu_Etiquettes "Imprimer les étiquettes pour QSL" inactif
+Mnu_Help "Aide" [Mnu_Historique Mnu_Mode_Emploi Mnu_Maj Mnu_A_Propos] | Mnu_Historique "Historique" inactif
 Mnu_Mode_Emploi "Mode d'emploi" inactif | Mnu_Maj "Mise a jour du programme" inactif | Mnu_A_Propos "A Ppropos" inactif
 Frame1 "" | Label1 "Assistant d'activité de F/ON4XYZ/P" | Frame2 "Activité" | Label19 "Commune :" | Label21 "Halloy"
 Label3 "Activation Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log F/ON4XYZ/P"

@@ -5,7 +5,6 @@
 #include "ui/Setup.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -41,92 +40,84 @@ const std::vector<Cas> Table{
     // The date is open while the button is not: Enter there is accepted and the focus stays.
     {.nom = "premier demarrage: chaque champ refuse puis accepte, Entree du pave comme Entree",
      .etapes = {"?Activeur: vert actif", "?Nom_Activite Saisie_des_QSO: inactif", "?focus=Activeur",
-                "Date_Activite> 12/11/05\r", "?focus=Date_Activite", "Activeur> [Retour]\r", "?focus=Activeur",
-                "> on4xyz/p\r", "?Activeur: jaune", "?Logger: vert", "?focus=Logger", "> on4abc[Pave]",
-                "?Num_Activite: vert", "> dmf/123\r", "?focus=Num_Activite", "Num_Activite> dmf-123\r",
-                "?Nom_Activite: vert actif", "> Château d'Halloy\r", "?Saisie_des_QSO: actif", "?Nom_Activite: jaune",
-                "?Num_CP: jaune", "?focus=Num_CP", "> 559\r", "Num_CP> 55900\r", "?focus=Num_CP", "Num_CP> 5590[Pave]",
-                "?Nom_Commune: vert", "> Halloy\r", "?Type_Activite: vert", "> Activation\r", "?Date_Activite: vert",
-                "Date_Activite> 12/11/05\r", "?Date_Activite: jaune", "?focus=Saisie_des_QSO"},
-     .messages = {"Nom de l'activeur obligatoire", Nom_De_Fichier, "4 caracteres pour le C.P.", "4 caracteres pour le C.P."},
+         "Date_Activite> 12/11/05\r", "?focus=Date_Activite", "Activeur> [Retour]\r", "?focus=Activeur",
+         "> on4xyz/p\r", "?Activeur: jaune", "?Logger: vert", "?focus=Logger", "> on4abc[Pave]",
+         "?Num_Activite: vert", "> dmf/123\r", "?focus=Num_Activite", "Num_Activite> dmf-123\r",
+         "?Nom_Activite: vert actif", "> Château d'Halloy\r", "?Saisie_des_QSO: actif", "?Nom_Activite: jaune",
+         "?Num_CP: jaune", "?focus=Num_CP", "> 559\r", "Num_CP> 55900\r", "?focus=Num_CP", "Num_CP> 5590[Pave]",
+         "?Nom_Commune: vert", "> Halloy\r", "?Type_Activite: vert", "> Activation\r", "?Date_Activite: vert",
+         "Date_Activite> 12/11/05\r", "?Date_Activite: jaune", "?focus=Saisie_des_QSO"},
+     .messages = {"Nom de l'activeur obligatoire", Nom_De_Fichier, "4 caracteres pour le C.P.",
+         "4 caracteres pour le C.P."},
      .attendus = Champs_Halloy + QStringList{Champs + ": actif", "Saisie_des_QSO: actif"}},
     {.nom = "sans Entree, chaque valeur est verifiee avant l'enregistrement; Non vide, le store garde",
-     .reglages = Halloy,
-     .etapes = {"Num_Activite> DMF-123/2", "clic Saisie_des_QSO", "?Num_Activite: vert", "?focus=Num_Activite",
-                "Num_Activite> DMF-123", "Nom_Activite> [Retour]", "clic Saisie_des_QSO", "Nom_Activite> Château d'Halloy",
-                "Nom_Commune> Ciney", "?$Commune=Halloy", "non", "Saisie_des_QSO> \r", "?" + Champs + "=", "saisie 0",
-                "rouvrir"},
-     .messages = {Nom_De_Fichier, "Les trois premiers champs sont obligatoires",
-                  "Enregistrer l'activité " + Halloy_129.left(93) + "Ciney                                ?"},
+     .reglages = Halloy, .etapes = {"Num_Activite> DMF-123/2", "clic Saisie_des_QSO", "?Num_Activite: vert",
+         "?focus=Num_Activite", "Num_Activite> DMF-123", "Nom_Activite> [Retour]", "clic Saisie_des_QSO",
+         "Nom_Activite> Château d'Halloy", "Nom_Commune> Ciney", "?$Commune=Halloy", "non", "Saisie_des_QSO> \r",
+         "?" + Champs + "=", "saisie 0", "rouvrir"}, .messages = {Nom_De_Fichier,
+         "Les trois premiers champs sont obligatoires",
+         "Enregistrer l'activité " + Halloy_129.left(93) + "Ciney                                ?"},
      .attendus = QStringList(Champs_Halloy).replaceInStrings("=Halloy", "=Ciney"),
      .fichiers_apres = {{"Liste_Activite.txt", Absent}, {"DMF-123.txt", Absent}}},
-    {.nom = "a-z en capitales dans les champs d'indicatif; rien hors de Windows-1252",
-     .reglages = {"N° Activite=X"},
-     .etapes = {"Activeur> on4xé/pŁ", "Logger> on4abc", "Num_Activite> dmf-12a", "Nom_Activite> château x☃", "Num_CP> b590",
-                "Nom_Commune> halloy-€", "Type_Activite> activation", "Date_Activite> 12/nov/05"},
-     .attendus = {"Activeur=ON4Xé/P", "Logger=ON4ABC", "Num_Activite=DMF-12A", "Nom_Activite=château x", "Num_CP=B590",
-                  "Nom_Commune=halloy-€", "Type_Activite=activation", "Date_Activite=12/NOV/05"}},
+    {.nom = "a-z en capitales dans les champs d'indicatif; rien hors de Windows-1252", .reglages = {"N° Activite=X"},
+     .etapes = {"Activeur> on4xé/pŁ", "Logger> on4abc", "Num_Activite> dmf-12a", "Nom_Activite> château x☃",
+         "Num_CP> b590", "Nom_Commune> halloy-€", "Type_Activite> activation", "Date_Activite> 12/nov/05"},
+     .attendus = {"Activeur=ON4Xé/P", "Logger=ON4ABC", "Num_Activite=DMF-12A", "Nom_Activite=château x",
+         "Num_CP=B590", "Nom_Commune=halloy-€", "Type_Activite=activation", "Date_Activite=12/NOV/05"}},
     // A click fills all but the logger from the last line of that number; a 93-character line has no
     // commune. RAZ empties and closes all but the activator and the number, whose colour it leaves.
     {.nom = "liste: clic, RAZ, et suppression de toutes les lignes du numero clique",
      .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129, Recent_129, "", Abbaye_93})}},
-     .reglages = Halloy,
-     .etapes = {"?Liste_Activite: lignes=4", "?" + Champs + ": actif", "?Saisie_des_QSO: actif", "clic Supprimer",
-                "?Activeur=ON4XYZ/P", "?Nom_Commune=Halloy", "clic Liste_Activite 1", "?Activeur=ON4ZZZ", "?Logger=ON4ABC",
-                "?Nom_Commune=Ciney", "Logger> \r", "Type_Activite> \r", "RAZ> \r", "?" + Champs + "=", "?focus=Activeur",
-                "?Activeur Num_Activite: vert actif", "?Saisie_des_QSO: inactif",
-                "?Logger Nom_Activite Num_CP Nom_Commune Type_Activite Date_Activite: jaune inactif",
-                "clic Liste_Activite 4", "?Activeur=ON4XYZ", "?Logger=", "?Nom_Activite=Abbaye d'Aulne", "?Nom_Commune=",
-                "?Date_Activite=21/09/24", "?Activeur Num_Activite Nom_Activite Num_CP Type_Activite Date_Activite: actif",
-                "?Saisie_des_QSO: actif", "?Logger Nom_Commune: inactif", "?focus=Saisie_des_QSO",
-                "clic Liste_Activite 3", "non", "clic Supprimer", "?" + Champs + "=", "?focus=Activeur",
-                "oui", "clic Supprimer", "oui", "clic Supprimer"},
-     .messages = {"Cliquez sur une activité pour la selectionner", "Voulez vous effacer l'activité DMF-123 ?",
-                  "Voulez vous effacer l'activité DMF-123 ?", "Voulez vous effacer l'activité DMF-123 ?"},
-     .attendus = {"Liste_Activite: lignes=2", "$N° Activite=DMF-123"},
-     .fichiers_apres = {{"Liste_Activite.txt", Liste({Moulin_129, "", Abbaye_93})}}},
+     .reglages = Halloy, .etapes = {"?Liste_Activite: lignes=4", "?" + Champs + ": actif", "?Saisie_des_QSO: actif",
+         "clic Supprimer", "?Activeur=ON4XYZ/P", "?Nom_Commune=Halloy", "clic Liste_Activite 1", "?Activeur=ON4ZZZ",
+         "?Logger=ON4ABC", "?Nom_Commune=Ciney", "Logger> \r", "Type_Activite> \r", "RAZ> \r", "?" + Champs + "=",
+         "?focus=Activeur", "?Activeur Num_Activite: vert actif", "?Saisie_des_QSO: inactif",
+         "?Logger Nom_Activite Num_CP Nom_Commune Type_Activite Date_Activite: jaune inactif",
+         "clic Liste_Activite 4", "?Activeur=ON4XYZ", "?Logger=", "?Nom_Activite=Abbaye d'Aulne", "?Nom_Commune=",
+         "?Date_Activite=21/09/24", "?Activeur Num_Activite Nom_Activite Num_CP Type_Activite Date_Activite: actif",
+         "?Saisie_des_QSO: actif", "?Logger Nom_Commune: inactif", "?focus=Saisie_des_QSO", "clic Liste_Activite 3",
+         "non", "clic Supprimer", "?Liste_Activite: lignes=4", "?" + Champs + "=", "?focus=Activeur",
+         "oui", "clic Supprimer", "oui", "clic Supprimer"}, .messages = {"Cliquez sur une activité pour la selectionner",
+         "Voulez vous effacer l'activité DMF-123 ?", "Voulez vous effacer l'activité DMF-123 ?",
+         "Voulez vous effacer l'activité DMF-123 ?"}, .attendus = {"Liste_Activite: lignes=2",
+         "$N° Activite=DMF-123"}, .fichiers_apres = {{"Liste_Activite.txt", Liste({Moulin_129, "", Abbaye_93})}}},
     // The second press finds the number: no question, its line replaced where it stands, the fields keeping
     // what was typed rather than what the look-up read back (the type cut to 12), the same window raised.
     {.nom = "nouvelle activation: Oui, log cree vide, puis reprise sans question",
-     .fichiers = {{"Liste_Activite.txt", Liste({Moulin_129})}},
-     .reglages = Halloy,
-     .etapes = {"oui", "Saisie_des_QSO> \r", "saisie 1", "activer", "Num_CP> 5591\r", "Type_Activite> Activation du château",
-                "clic Saisie_des_QSO", "saisie 1", "fermer"},
-     .messages = {"Enregistrer l'activité " + Halloy_129 + " ?", "Nouvelle Activation, pret pour demarrer la saisie des QSO",
-                  "Activation en cours, pret pour continuer la saisie des QSO"},
+     .fichiers = {{"Liste_Activite.txt", Liste({Moulin_129})}}, .reglages = Halloy, .etapes = {"oui",
+         "Saisie_des_QSO> \r", "saisie 1", "activer", "Num_CP> 5591\r", "Type_Activite> Activation du château",
+         "clic Saisie_des_QSO", "saisie 1", "fermer"}, .messages = {"Enregistrer l'activité " + Halloy_129 + " ?",
+         "Nouvelle Activation, pret pour demarrer la saisie des QSO",
+         "Activation en cours, pret pour continuer la saisie des QSO"},
      .attendus = {"Type_Activite=Activation du château", "$Type Activite=Activation du château", "$N° CP=5591"},
-     .fichiers_apres = {{"Liste_Activite.txt", Liste({Moulin_129, QString(Halloy_129).replace("5590  Activation   ",
-                                                                                              "5591  Activation d ")})},
+     .fichiers_apres = {{"Liste_Activite.txt",
+                         Liste({Moulin_129, QString(Halloy_129).replace("5590  Activation   ", "5591  Activation d ")})},
                         {"DMF-123.txt", ""}}},
     {.nom = "activation connue: pas de question, le log existant garde",
-     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}},
-     .reglages = Halloy,
+     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}}, .reglages = Halloy,
      .etapes = {"clic Saisie_des_QSO", "saisie 1"},
      .messages = {"Activation en cours, pret pour continuer la saisie des QSO"},
      .fichiers_apres = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}}},
+    {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
+         "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
 };
 // clang-format on
 
-Scenario Fenetre_Setup(
-    [](Environnement_Test& env) {
-        auto setup = std::make_unique<Setup>(env.services());
-        setup->Demarrer();
-        return setup;
-    },
-    {{"activer", [](QWidget* fenetre, Environnement_Test&,
-                    const QString&) { QTRY_VERIFY((fenetre->activateWindow(), fenetre->isActiveWindow())); }},
-     // The entry windows open under the set-up window: none, or one, in front and not modal.
-     {"saisie",
-      [](QWidget* fenetre, Environnement_Test&, const QString& nombre) {
-          const auto saisies = fenetre->findChildren<Saisie_QSO*>();
-          QCOMPARE(saisies.size(), nombre.toInt());
-          QVERIFY(saisies.isEmpty() || (!saisies.first()->isModal() && saisies.first()->isVisible()));
-          QTRY_VERIFY(saisies.isEmpty() || saisies.first()->isActiveWindow());
-      }},
-     {"fermer", [](QWidget* fenetre, Environnement_Test& env, const QString&) {
-          fenetre->close();
-          QCOMPARE(env.fins_programme, 1);
-      }}});
+// clang-format off
+using E = Environnement_Test;
+Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, {
+    {"activer", [](QWidget* f, E&, const QString&) { QTRY_VERIFY((f->activateWindow(), f->isActiveWindow())); }},
+    // The entry windows open under the set-up window: none, or one, in front and not modal.
+    {"saisie", [](QWidget* f, E&, const QString& nombre) {
+         const auto saisies = f->findChildren<Saisie_QSO*>();
+         QCOMPARE(saisies.size(), nombre.toInt());
+         QTRY_VERIFY(saisies.isEmpty() || (!saisies[0]->isModal() && saisies[0]->isActiveWindow())); }},
+    {"fermer", [](QWidget* f, E& env, const QString&) { f->close(); QCOMPARE(env.fins_programme, 1); }},
+    // The store's file itself, "Setup " with its blank being another section than "Setup".
+    {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
+    {"ini_lu", [](QWidget*, E& env, const QString& a) {
+         QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}});
+// clang-format on
 
 } // namespace
 
@@ -162,24 +153,6 @@ Etiquette_Date_Activite "Date de l'Activité *" | Date_Activite "" jaune | Exemp
 Etiquette_Liste_Activite "Activités " | Liste_Activite "" lignes=0 | Note " (*)  Informations Obligatoires"
 Saisie_des_QSO "Saisie des QSO" inactif | RAZ "RAZ pour nouvelle activation" | Supprimer "Supprimer activation")T"));
         QCOMPARE(Table_Des_Controles(&setup), attendue);
-    }
-
-    // "Setup " with its blank and "Setup" are two sections: the window reads and writes only the first.
-    void section_setup_avec_son_blanc() {
-        Environnement_Test env;
-        const QString ini = QDir(env.Dossier()).filePath(QStringLiteral("Assistant.ini"));
-        QSettings(ini, QSettings::IniFormat)
-            .setValue(QStringLiteral("Setup/Indicatif"), QStringLiteral("F1"));
-        Reglages reglages(ini);
-        const Services s = env.services();
-        Services avec_ce_store{s.messages, reglages, s.horloge, s.fichiers, s.dossier, s.fin_programme};
-        Setup setup(avec_ce_store);
-        setup.Demarrer();
-        QCOMPARE(setup.findChild<QLineEdit*>(QStringLiteral("Activeur"))->text(), QString());
-        reglages.Ecrire(QStringLiteral("Indicatif"), QStringLiteral("F2"));
-        QSettings relu(ini, QSettings::IniFormat);
-        QCOMPARE(relu.value(QStringLiteral("Setup /Indicatif")).toString(), QStringLiteral("F2"));
-        QCOMPARE(relu.value(QStringLiteral("Setup/Indicatif")).toString(), QStringLiteral("F1"));
     }
 };
 

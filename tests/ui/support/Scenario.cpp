@@ -2,16 +2,8 @@
 
 #include "ui/Sous_Programmes.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QRegularExpression>
 #include <QTest>
+#include <QtWidgets>
 
 namespace {
 
@@ -21,19 +13,11 @@ const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> Touches{
     {"[F9]", {Qt::Key_F9, {}}}, {"[F10]", {Qt::Key_F10, {}}}, {"[F11]", {Qt::Key_F11, {}}}, {"[F12]", {Qt::Key_F12, {}}},
     {"[F13]", {Qt::Key_F13, {}}}, {"[Fin]", {Qt::Key_End, {}}}, {"[Retour]", {Qt::Key_Backspace, {}}},
     {"[Espace]", {Qt::Key_Space, {}}}};
-// Each word of a state, the property of widgets and menu items it reads, and the value it stands for.
-const std::map<QString, std::pair<QString, bool>> Mots{
+// Each word of a state: the property of widgets and menu items it reads, and the value it stands for.
+const std::map<QString, std::pair<const char*, bool>> Mots{
     {"actif", {"enabled", true}}, {"inactif", {"enabled", false}}, {"visible", {"visible", true}},
     {"cache", {"visible", false}}, {"coche", {"checked", true}}, {"decoche", {"checked", false}}};
 // clang-format on
-
-// The control an operator would name: the focus of an editable list is on its inner line.
-QString Nom(const QObject* c) {
-    if (c != nullptr && c->objectName().isEmpty() && qobject_cast<const QComboBox*>(c->parent())) {
-        c = c->parent();
-    }
-    return c ? c->objectName() : QString();
-}
 
 QString Texte(const QObject* c) {
     if (const auto* liste = qobject_cast<const QListWidget*>(c)) {
@@ -52,21 +36,19 @@ QString Couleur_Nommee(const QObject* champ) {
     return couleur == Vert_Clair ? "vert" : couleur == Jaune_Clair ? "jaune" : couleur.name();
 }
 
-// The word the control answers for the property that the expected word reads.
+// The word itself when the control is so, else what it is.
 QString Mot(const QObject* c, const QString& mot) {
     const auto* liste = qobject_cast<const QListWidget*>(c);
-    if (mot.startsWith(QLatin1String("ligne"))) {
-        return mot.startsWith(QLatin1String("lignes=")) ? "lignes=" + QString::number(liste->count())
-                                                        : "ligne=" + QString::number(liste->currentRow() + 1);
+    if (mot.startsWith(QLatin1String("lignes="))) {
+        return "lignes=" + QString::number(liste->count());
+    }
+    if (mot.startsWith(QLatin1String("ligne="))) {
+        return "ligne=" + QString::number(liste->currentRow() + 1);
     }
     if (!Mots.contains(mot)) {
         return Couleur_Nommee(c);
     }
-    const auto& [propriete, valeur] = Mots.at(mot);
-    const bool vu = c->property(qPrintable(propriete)).toBool();
-    return vu == valeur ? mot : std::find_if(Mots.begin(), Mots.end(), [&](const auto& m) {
-                                    return m.second.first == propriete && m.second.second == vu;
-                                })->first;
+    return c->property(Mots.at(mot).first).toBool() == Mots.at(mot).second ? mot : "pas " + mot;
 }
 
 } // namespace
@@ -99,19 +81,18 @@ void Scenario::Lignes(const std::vector<Cas>& table) {
 void Scenario::Jouer(const std::vector<Cas>& table) {
     QFETCH(int, cas);
     Environnement_Test env;
-    const auto& c = table[static_cast<std::size_t>(cas)];
-    for (const auto& [nom, octets] : c.fichiers) {
-        env.Ecrire_Fichier(nom, octets);
-    }
-    for (const QString& reglage : c.reglages) {
-        env.reglages().Ecrire(reglage.section(u'=', 0, 0), reglage.section(u'=', 1));
-    }
-    Jouer(c, env);
+    Jouer(table[static_cast<std::size_t>(cas)], env);
     m_fenetre.reset(); // before its services, however the case ended
 }
 
 void Scenario::Jouer(const Cas& cas, Environnement_Test& env) {
-    Ouvrir(env);
+    for (const auto& [nom, octets] : cas.fichiers) {
+        env.Ecrire_Fichier(nom, octets);
+    }
+    for (const QString& reglage : cas.reglages) {
+        env.reglages().Ecrire(reglage.section(u'=', 0, 0), reglage.section(u'=', 1));
+    }
+    Etape(env, QStringLiteral("rouvrir"));
     for (const QString& etape : cas.etapes) {
         if (Etape(env, etape), QTest::currentTestFailed()) {
             return qWarning("at step: %s", qPrintable(etape));
@@ -137,12 +118,6 @@ void Scenario::Jouer(const Cas& cas, Environnement_Test& env) {
     env.Verifier_Reponses();
 }
 
-void Scenario::Ouvrir(Environnement_Test& env) {
-    m_fenetre = m_fabrique(env);
-    m_fenetre->show();
-    QTRY_VERIFY((m_fenetre->activateWindow(), m_fenetre->isActiveWindow()));
-}
-
 QObject* Scenario::Controle(const QString& nom) const {
     QObject* c = m_fenetre->objectName() == nom ? m_fenetre.get() : m_fenetre->findChild<QObject*>(nom);
     if (c == nullptr) {
@@ -163,7 +138,9 @@ void Scenario::Etape(Environnement_Test& env, const QString& etape) {
         env.messages.Repondre(etape == QLatin1String("oui"));
     } else if (etape == QLatin1String("rouvrir")) {
         m_fenetre.reset();
-        Ouvrir(env);
+        m_fenetre = m_fabrique(env);
+        m_fenetre->show();
+        QTRY_VERIFY((m_fenetre->activateWindow(), m_fenetre->isActiveWindow()));
     } else if (tape.hasMatch()) {
         auto* controle =
             qobject_cast<QWidget*>(tape.captured(1).isEmpty() ? nullptr : Controle(tape.captured(1)));
@@ -177,47 +154,59 @@ void Scenario::Etape(Environnement_Test& env, const QString& etape) {
         Taper(tape.captured(2));
     } else if (verbe == QLatin1String("clic")) {
         auto* controle = qobject_cast<QWidget*>(Controle(argument.section(u' ', 0, 0)));
-        const int ligne = argument.section(u' ', 1).toInt();
-        if (auto* liste = qobject_cast<QListWidget*>(controle); liste && ligne > 0) {
-            liste->scrollToItem(liste->item(ligne - 1));
-            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                              liste->visualItemRect(liste->item(ligne - 1)).center());
+        auto* liste = qobject_cast<QListWidget*>(controle);
+        if (QListWidgetItem* item = liste ? liste->item(argument.section(u' ', 1).toInt() - 1) : nullptr) {
+            liste->scrollToItem(item);
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(item).center());
         } else if (controle != nullptr) {
             QTest::mouseClick(controle, Qt::LeftButton);
         }
-    } else if (auto* item =
-                   verbe == QLatin1String("menu") ? qobject_cast<QAction*>(Controle(argument)) : nullptr) {
-        item->trigger();
-    } else if (m_verbes.contains(verbe)) {
+    } else if (verbe == QLatin1String("menu")) {
+        if (auto* item = qobject_cast<QAction*>(Controle(argument))) {
+            item->trigger();
+        }
+    } else {
+        QVERIFY2(m_verbes.contains(verbe), qPrintable("unknown step: " + etape));
         m_verbes.at(verbe)(m_fenetre.get(), env, argument);
-    } else if (verbe != QLatin1String("menu")) {
-        QFAIL(qPrintable("unknown step: " + etape));
     }
 }
 
+QString Scenario::Valeur(Environnement_Test& env, const QString& nom, const QString& mots) const {
+    if (nom == QLatin1String("focus")) {
+        const QWidget* focus = QApplication::focusWidget();
+        // The focus of an editable list is on its inner line.
+        return focus && qobject_cast<const QComboBox*>(focus->parent()) ? focus->parentWidget()->objectName()
+               : focus                                                  ? focus->objectName()
+                                                                        : QString();
+    }
+    if (nom.startsWith(u'$')) {
+        return env.Reglages_Relus().Lire(nom.mid(1));
+    }
+    const QObject* controle = Controle(nom);
+    if (controle == nullptr || mots.isNull()) {
+        return controle ? Texte(controle) : QString();
+    }
+    QStringList vus;
+    for (const QString& mot : mots.split(u' ', Qt::SkipEmptyParts)) {
+        vus << Mot(controle, mot);
+    }
+    return vus.join(u' ');
+}
+
 void Scenario::Verifier(Environnement_Test& env, const QString& attendu) const {
-    if (attendu.startsWith(QLatin1String("focus="))) {
-        QCOMPARE("focus=" + Nom(QApplication::focusWidget()), attendu);
-    } else if (attendu.startsWith(u'$')) {
-        const QString cle = attendu.mid(1).section(u'=', 0, 0);
-        QCOMPARE('$' + cle + '=' + env.Reglages_Relus().Lire(cle), attendu);
-    } else {
-        // "=" before any ":" expects a text, otherwise the words of a state.
-        const qsizetype egal = attendu.indexOf(u'='), deux_points = attendu.indexOf(u':');
-        const qsizetype separateur =
-            egal >= 0 && (deux_points < 0 || egal < deux_points) ? egal : deux_points;
-        QVERIFY2(separateur > 0, qPrintable("unreadable expectation: " + attendu));
-        for (const QString& nom : attendu.left(separateur).split(u' ', Qt::SkipEmptyParts)) {
-            const QObject* controle = Controle(nom);
-            QStringList vus{controle ? Texte(controle) : QString()};
-            if (controle && separateur != egal) {
-                vus = {QString()};
-                for (const QString& mot : attendu.mid(separateur + 1).split(u' ', Qt::SkipEmptyParts)) {
-                    vus << Mot(controle, mot);
-                }
-            }
-            QCOMPARE(nom + attendu[separateur] + vus.join(u' '), nom + attendu.mid(separateur));
-        }
+    // "=" before any ":" expects a text ("$Cle" a value of the store); otherwise the words of a state.
+    const qsizetype egal = attendu.indexOf(u'='), deux_points = attendu.indexOf(u':');
+    const bool texte = egal >= 0 && (deux_points < 0 || egal < deux_points);
+    const qsizetype separateur = texte ? egal : deux_points;
+    QVERIFY2(separateur > 0, qPrintable("unreadable expectation: " + attendu));
+    const QString valeur = attendu.mid(separateur + 1).trimmed();
+    const QStringList noms = attendu.startsWith(u'$')
+                                 ? QStringList{attendu.left(separateur)}
+                                 : attendu.left(separateur).split(u' ', Qt::SkipEmptyParts);
+    for (const QString& nom : noms) {
+        const QString vu = Valeur(env, nom, texte ? QString() : valeur);
+        QCOMPARE(nom + attendu[separateur] + vu,
+                 nom + attendu[separateur] + (texte ? attendu.mid(egal + 1) : valeur));
     }
 }
 
@@ -235,30 +224,26 @@ QStringList Table_Des_Controles(const QWidget* fenetre) {
         ligne += qobject_cast<const QLineEdit*>(c) || qobject_cast<const QComboBox*>(c)
                      ? ' ' + Couleur_Nommee(c)
                      : "";
+        QStringList entrees; // of a drop-down list; the items of a menu, or of a main window's menu bar
         if (const auto* liste = qobject_cast<const QComboBox*>(c)) {
-            QStringList entrees;
             for (int i = 0; i < liste->count(); ++i) {
                 entrees << liste->itemText(i);
             }
-            ligne += " [" + entrees.join(u' ') + ']';
         }
+        const auto* principale = qobject_cast<const QMainWindow*>(c);
+        const auto* menu = qobject_cast<const QMenu*>(c);
+        for (const QAction* a : principale ? principale->menuBar()->actions()
+                                : menu     ? menu->actions()
+                                           : QList<QAction*>()) {
+            entrees << (a->menu() ? a->menu()->objectName() : a->objectName());
+        }
+        ligne += entrees.isEmpty() ? "" : " [" + entrees.join(u' ') + ']';
         if (const auto* liste = qobject_cast<const QListWidget*>(c)) {
             ligne += " lignes=" + QString::number(liste->count());
         }
         ligne += c->property("enabled").toBool() ? "" : " inactif";
-        const bool cache =
-            widget && !qobject_cast<const QMenu*>(c) && c != fenetre && !widget->isVisibleTo(fenetre);
-        ligne += QString(cache ? " cache" : "") + (c->property("checked").toBool() ? " coche" : "");
-        // Menus list their items in order, a main window its menu bar.
-        const auto* principale = qobject_cast<const QMainWindow*>(c);
-        const auto* menu = qobject_cast<const QMenu*>(c);
-        QStringList articles;
-        for (const QAction* a : principale ? principale->menuBar()->actions()
-                                : menu     ? menu->actions()
-                                           : QList<QAction*>()) {
-            articles << (a->menu() ? a->menu()->objectName() : a->objectName());
-        }
-        table << (articles.isEmpty() ? ligne : ligne + " : " + articles.join(u' '));
+        const bool cache = widget && !menu && c != fenetre && !widget->isVisibleTo(fenetre);
+        table << ligne + (cache ? " cache" : "") + (c->property("checked").toBool() ? " coche" : "");
     }
     table.sort();
     return table;

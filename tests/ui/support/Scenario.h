@@ -53,9 +53,10 @@ public:
 
 private:
     void Jouer(const Cas& cas, Environnement_Test& env);
-    void Ouvrir(Environnement_Test& env);
     void Etape(Environnement_Test& env, const QString& etape);
     void Verifier(Environnement_Test& env, const QString& attendu) const;
+    // The text of a control, the store's value of "$Cle", the focus; with words, what the control is.
+    QString Valeur(Environnement_Test& env, const QString& nom, const QString& mots) const;
     QObject* Controle(const QString& nom) const;
 
     Fabrique m_fabrique;
@@ -66,8 +67,8 @@ private:
 // Types as the operator does, into whatever has the focus when each key arrives.
 void Taper(const QString& texte);
 
-// Every named control under the window, one line each, sorted: its text, hint, colour, list entries,
-// and "inactif", "cache", "coche" when so. Menus list their items in order, a main window its menu bar.
+// Every named control under the window, one line each, sorted: its text, hint, colour, the entries of a
+// list in brackets (a menu's items, a main window's menus), and "inactif", "cache", "coche" when so.
 QStringList Table_Des_Controles(const QWidget* fenetre);
 // The same, as a test writes it out: entries separated by "|" or line breaks, in any order.
 QStringList Table_Attendue(const QString& texte);

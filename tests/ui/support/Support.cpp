@@ -20,7 +20,7 @@ bool Messages_Test::Question(const QString& texte) {
 }
 
 Environnement_Test::Environnement_Test()
-    : m_reglages(std::make_unique<Reglages>(m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")))),
+    : m_reglages(std::make_unique<Reglages>(Fichier_Reglages())),
       m_services(new Services{messages, *m_reglages, horloge, m_fichiers,
                               std::filesystem::path(m_dossier.path().toStdU16String()),
                               [this] { ++fins_programme; }}) {}
@@ -38,10 +38,6 @@ QByteArray Environnement_Test::Lire_Fichier(const QString& nom) const {
 
 bool Environnement_Test::Existe(const QString& nom) const {
     return QFile::exists(m_dossier.filePath(nom));
-}
-
-Reglages Environnement_Test::Reglages_Relus() const {
-    return Reglages(m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")));
 }
 
 void Environnement_Test::Verifier_Reponses() const {

@@ -21,10 +21,7 @@ public:
     bool Question(const QString& texte) override;
     void Repondre(bool oui) { m_reponses.push_back(oui); } // queues the next answer (true: Yes)
     std::size_t Reponses_Restantes() const { return m_reponses.size(); }
-
-    QStringList textes;     // every text shown, notices and questions, in order
-    QStringList questions;  // questions only
-    QStringList inattendus; // questions that found no queued answer
+    QStringList textes, questions, inattendus; // every text shown in order; the questions; those unanswered
 
 private:
     std::deque<bool> m_reponses;
@@ -64,7 +61,8 @@ public:
     QByteArray Lire_Fichier(const QString& nom) const;
     bool Existe(const QString& nom) const;
     // A fresh store on the same file, as after a restart of the program on the same machine.
-    Reglages Reglages_Relus() const;
+    Reglages Reglages_Relus() const { return Reglages(Fichier_Reglages()); }
+    QString Fichier_Reglages() const { return m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")); }
     // Fails the current test when a question had no queued answer or a queued answer was not used.
     void Verifier_Reponses() const;
 
