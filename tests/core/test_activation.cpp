@@ -17,9 +17,10 @@ std::string Ligne(std::string numero, std::string activeur, std::string nom, std
 
 } // namespace
 
-// Each value cut to its column, so that a long type or blanks around the number never push the next field
-// out of place. Read back trimmed, without the logger; a 93-character line has no commune, a commune one
-// column to the left still reads, and odd lines never overflow a field.
+// Each value written without the blanks around it ("  F/ON4XYZ/P" keeps its ten letters) and cut to its
+// column, so that a long type never pushes the next field out of place. Read back trimmed, without the
+// logger; a 93-character line has no commune, a commune one column to the left still reads, and odd lines
+// never overflow a field.
 TEST(Ligne_Activite, ColonnesFixesEtRelecture) {
     const ActivationRecord halloy{"ON4XYZ/P", "ON4ABC", "DMF-123",    "Ch\xE9teau",
                                   "5590",     "Halloy", "Activation", "12/11/05"};
@@ -27,7 +28,8 @@ TEST(Ligne_Activite, ColonnesFixesEtRelecture) {
     auto longue = halloy;
     longue.Type_Activite = "Activation et moulin";
     longue.Num_Activite = " DMF-123        ";
-    EXPECT_EQ(Ligne_Activite(longue).substr(0, 24), " DMF-123     ON4XYZ/P   ");
+    longue.Activeur = "  F/ON4XYZ/P";
+    EXPECT_EQ(Ligne_Activite(longue).substr(0, 24), "DMF-123      F/ON4XYZ/P ");
     EXPECT_EQ(Ligne_Activite(longue).substr(71, 14), "Activation e 1");
     auto relue = halloy;
     relue.Logger = "";

@@ -1,13 +1,18 @@
 // Start-up: the folder's lock, values entering the set-up fields, a store that cannot be written, the clock.
 
-#include "Fenetre_Saisie.h"
+#include "Scenario.h"
 #include "ui/Horloge_Douteuse.h"
+#include "ui/Saisie_QSO.h"
 #include "ui/Setup.h"
 #include "ui/Valeurs_Entrantes.h"
 #include "ui/Verrou.h"
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLockFile>
+#include <QPushButton>
 #include <QSysInfo>
+#include <QTest>
 
 #include <optional>
 #include <tuple>

@@ -19,10 +19,8 @@ const QStringList Halloy{"Indicatif=ON4XYZ/P", "Logger=ON4ABC", "N° Activite=DM
                          "N° CP=5590", "Commune=Halloy", "Type Activite=Activation", "Date Activite=12/11/05"};
 const QStringList Champs_Halloy{"Activeur=ON4XYZ/P", "Logger=ON4ABC", "Num_Activite=DMF-123", "Nom_Activite=Château d'Halloy",
                                 "Num_CP=5590", "Nom_Commune=Halloy", "Type_Activite=Activation", "Date_Activite=12/11/05"};
-const QString Nom_De_Fichier = QStringLiteral(
-    "Numéro d'activité refusé : il sert de nom au fichier du log et ne peut contenir aucun des caractères \\ / : * ? \" < > |, "
-    "ni être fait seulement de points ou de blancs, ni être un nom réservé par Windows (CON, PRN, AUX, NUL, COM1 à COM9, "
-    "LPT1 à LPT9)");
+const QString Nom_De_Fichier = QStringLiteral("Numéro d'activité refusé : il sert de nom au fichier du log.\n"
+                                              "Ni \\ / : * ? \" < > |, ni que des points, ni CON, AUX, NUL, COMn, LPTn.");
 
 // Lines of Liste_Activite.txt as the window must write them, every blank counted.
 const QString Halloy_129 = "DMF-123      ON4XYZ/P   Château d'Halloy                         5590  Activation   12/11/05 Halloy                              ";
