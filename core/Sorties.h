@@ -16,12 +16,10 @@
 
 namespace Maravel {
 
-// The program's credit: after 37 blanks at the foot of the report, and whole on line 3 of the ADIF
-// header, which begins with the same words.
-inline constexpr std::string_view Credit = "R\xE9"
-                                           "alis\xE9 par Maravel_ON";
-inline constexpr std::string_view Credit_Adif = "R\xE9"
-                                                "alis\xE9 par Maravel_ON, carnet de QSO";
+// The program's credit ("R\351alis\351" is "Réalisé"): after 37 blanks at the foot of the report, and
+// whole on line 3 of the ADIF header, which begins with the same words.
+inline constexpr std::string_view Credit = "R\351alis\351 par Maravel_ON";
+inline constexpr std::string_view Credit_Adif = "R\351alis\351 par Maravel_ON, carnet de QSO";
 static_assert(Credit.size() == 22 && Credit_Adif.size() == 37 && Credit_Adif.substr(0, 22) == Credit);
 
 // ---- Report ----

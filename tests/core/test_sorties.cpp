@@ -38,8 +38,7 @@ const std::string Adif_Cw7 =
 const std::string Trafic_Cw7 = "14/01/06  F6ABC       08:35  08:35  75" + Blancs(11) +
                                "7.0 Mhz   CW       59" + Blancs(8) + "59" + Blancs(30) + "JEAN           " +
                                Blancs(9) + "1 " + Blancs(28) + "0   PORTABLE" + Blancs(22) + "*";
-const std::string Credit_Pied = Blancs(37) + "R\xE9"
-                                             "alis\xE9 par Maravel_ON";
+const std::string Credit_Pied = Blancs(37) + "R\351alis\351 par Maravel_ON";
 
 } // namespace
 
@@ -90,9 +89,7 @@ TEST(Sorties, EnregistrementsAdif) {
     }
     EXPECT_EQ(Entete_Adif(Activation()),
               (std::vector<std::string>{"Exportation du log Maravel_ON de F4XYZ au format ADIF", "",
-                                        "R\xE9"
-                                        "alis\xE9 par Maravel_ON, carnet de QSO",
-                                        "", "", "<eoh>"}));
+                                        "R\351alis\351 par Maravel_ON, carnet de QSO", "", "", "<eoh>"}));
 }
 
 TEST(Sorties, BandesEtDatesAdif) {
@@ -121,10 +118,8 @@ TEST(Sorties, BandesEtDatesAdif) {
 
 TEST(Sorties, ErreursAffichees) {
     const std::tuple<int, std::string> cas[] = {
-        {EACCES, "Erreur 70 Disquette proteg\xE9"
-                 "e"},
-        {EROFS, "Erreur 70 Disquette proteg\xE9"
-                "e"},
+        {EACCES, "Erreur 70 Disquette proteg\351e"},
+        {EROFS, "Erreur 70 Disquette proteg\351e"},
         {ENOMEDIUM, "Erreur 71 Pas de disquette dans le lecteur"},
         {ENODEV, "Erreur 71 Pas de disquette dans le lecteur"},
         {ENOSPC, "Erreur 28"},
@@ -177,13 +172,10 @@ struct Cas_Fichier {
 
 std::vector<Cas_Fichier> Sorties_Fichiers() {
     const std::string adi = Fichier_De({"Exportation du log Maravel_ON de F4XYZ au format ADIF", "",
-                                        "R\xE9"
-                                        "alis\xE9 par Maravel_ON, carnet de QSO",
-                                        "", "", "<eoh>"});
+                                        "R\351alis\351 par Maravel_ON, carnet de QSO", "", "", "<eoh>"});
     const std::string rapport_tete =
         Fichier_De({Titre, "", Blancs(19) + "Code Postal 2920    Commune Brest", "", Entete, ""});
-    const std::string cree = "Le fichier a \xE9t\xE9 cr\xE9"
-                             "e sous le nom ";
+    const std::string cree = "Le fichier a \351t\351 cr\351e sous le nom ";
     return {
         {"12345.adi", [](auto& fs, auto& d) { return Exporter_Adif(fs, d, Activation()); }, adi,
          adi + Fichier_De({Adif_Cw7}), cree + "12345.adi"},
