@@ -96,7 +96,7 @@ TEST(Sorties, BandesEtDatesAdif) {
     const std::pair<std::string, std::string> bandes[] = {
         {"  7 Mhz", "40m"}, {" 10 Mhz", "30m"}, {"144 Mhz", "2m"},   {"1.8 Mhz", "160m"}, {"3.5 Mhz", "80m"},
         {"5.3 Mhz", "60m"}, {" 70 Mhz", "4m"},  {"430 Mhz", "70cm"}, {"432", "70cm"},     {"222", "1.25m"},
-        {"100 Mhz", ""},    {" 10", ""},        {"1e2 Mhz", ""},     {"-7 Mhz", ""},      {"", ""},
+        {"100 Mhz", ""},    {" 10", ""},        {"7e0 Mhz", ""},     {"-7 Mhz", ""},      {"", ""},
     };
     for (const auto& [bande, attendu] : bandes) {
         EXPECT_EQ(Bande_Adif(bande), attendu) << bande;
@@ -117,13 +117,16 @@ TEST(Sorties, BandesEtDatesAdif) {
 }
 
 TEST(Sorties, ErreursAffichees) {
-    const std::tuple<int, std::string> cas[] = {
+    std::vector<std::tuple<int, std::string>> cas = {
         {EACCES, "Erreur 70 Disquette proteg\351e"},
         {EROFS, "Erreur 70 Disquette proteg\351e"},
-        {ENOMEDIUM, "Erreur 71 Pas de disquette dans le lecteur"},
         {ENODEV, "Erreur 71 Pas de disquette dans le lecteur"},
+        {ENXIO, "Erreur 71 Pas de disquette dans le lecteur"},
         {ENOSPC, "Erreur 28"},
     };
+#ifdef ENOMEDIUM
+    cas.emplace_back(ENOMEDIUM, "Erreur 71 Pas de disquette dans le lecteur");
+#endif
     for (const auto& [numero, attendu] : cas) {
         EXPECT_EQ(Message_Erreur(std::error_code(numero, std::generic_category())), attendu) << numero;
     }
