@@ -45,8 +45,8 @@ std::vector<std::string> Entete_Adif(const ActivationRecord& activation);
 // One log line as one record, "<eor>" last.
 std::string Enregistrement_Adif(std::string_view ligne_log);
 
-// The ADIF band of a log band: the band text ("7 Mhz") by the program's own table, else the band number
-// read as MHz in the ADIF band enumeration; empty when the number falls in no band.
+// The ADIF band of the log's band columns 67-73 ("  7 Mhz"): the band text by the program's own table,
+// else the band number read as MHz in the ADIF band enumeration; empty when it falls in no band.
 std::string Bande_Adif(std::string_view bande_log);
 
 // "jj/mm/aa" as "ssaammjj": years 50 to 99 are 19xx, 00 to 49 are 20xx. Empty for a date that cannot be
