@@ -393,13 +393,22 @@ void Setup::Saisie_Des_QSO() {
 
     const auto log =
         Maravel::Creer_Log_Si_Absent(m_services.fichiers, m_services.dossier, activation.Num_Activite);
+    // The values just saved win over those the look-up took from the list.
+    Lire_Reglages(false);
+    if (log == Maravel::Etat_Log::Echec) {
+        // Nothing could be logged there: say so rather than announce a log that does not exist.
+        m_services.messages.Information(
+            QStringLiteral("Le log de l'activité ne peut pas être créé :\n") +
+            QDir::toNativeSeparators(QString::fromStdU16String(
+                Maravel::Chemin(m_services.dossier, activation.Num_Activite + ".txt").u16string())) +
+            QStringLiteral(
+                "\nVérifiez le dossier des données, puis appuyez de nouveau sur « Saisie des QSO »."));
+        return;
+    }
     m_services.messages.Information(
         log == Maravel::Etat_Log::Existant
             ? QStringLiteral("Activation en cours, pret pour continuer la saisie des QSO")
             : QStringLiteral("Nouvelle Activation, pret pour demarrer la saisie des QSO"));
-
-    // The values just saved win over those the look-up took from the list.
-    Lire_Reglages(false);
     Ouvrir_Saisie();
 }
 

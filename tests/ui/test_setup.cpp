@@ -5,6 +5,7 @@
 #include "ui/Setup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -96,6 +97,29 @@ const std::vector<Cas> Table{
      .etapes = {"clic Saisie_des_QSO", "saisie 1"},
      .messages = {"Activation en cours, pret pour continuer la saisie des QSO"},
      .fichiers_apres = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}}},
+    // Blanks around a value go, never its letters.
+    {.nom = "blancs autour d'une valeur: la valeur entiere dans la liste", .reglages = Halloy,
+     .etapes = {"Activeur>   f/on4xyz/p", "oui", "clic Saisie_des_QSO", "saisie 1"},
+     .messages = {"Enregistrer l'activité " + QString(Halloy_129).replace("ON4XYZ/P  ", "F/ON4XYZ/P") + " ?",
+         "Nouvelle Activation, pret pour demarrer la saisie des QSO"},
+     .fichiers_apres = {{"Liste_Activite.txt", Liste({QString(Halloy_129).replace("ON4XYZ/P  ", "F/ON4XYZ/P")})}}},
+    // The entry window logs into the activation it shows: RAZ does not move it; another activation
+    // reloads it.
+    {.nom = "RAZ puis un QSO, puis une autre activation: chaque QSO dans le log affiche",
+     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129})}, {"DMF-123.txt", Qso}, {"ONM-0042.txt", ""}},
+     .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "saisie 1", "activer", "clic RAZ", "activer_saisie", "Indi_Q> g4abc\r[F9]",
+         "?Label1=Assistant d'activité de ON4XYZ/P", "activer", "clic Liste_Activite 2", "clic Saisie_des_QSO", "saisie 1",
+         "?Label1=Assistant d'activité de F4ABC", "?Label21=Braine-l'Alleud", "?Label4=1420", "?Num_Q=1",
+         "?Label3=Moulin Moulin de Braine   référence ONM-0042 par F4ABC au log F4ABC", "?focus=Indi_Q",
+         "> g5abc\r[F9]"},
+     .messages = {"Activation en cours, pret pour continuer la saisie des QSO",
+         "Activation en cours, pret pour continuer la saisie des QSO"},
+     .attendus = {"Liste_QSO: lignes=1", "Num_Q=2"},
+     .fichiers_apres = {{"DMF-123.txt", Qso + Ligne("01/03/24 14:25 G4ABC - - 59 59 SSB 3.5 |")},
+                        {"ONM-0042.txt", Ligne("01/03/24 14:25 G5ABC - - 59 59 SSB 3.5 |")}, {".txt", Absent}}},
+    {.nom = "log impossible a creer: dit, et pas de saisie", .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}},
+     .reglages = Halloy, .etapes = {"lien DMF-123.txt", "clic Saisie_des_QSO", "saisie 0"},
+     .messages = {"Le log de l'activité ne peut pas être créé :..."}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
 };
@@ -111,6 +135,11 @@ Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.ser
          QCOMPARE(saisies.size(), nombre.toInt());
          QTRY_VERIFY(saisies.isEmpty() || (!saisies[0]->isModal() && saisies[0]->isActiveWindow())); }},
     {"fermer", [](QWidget* f, E& env, const QString&) { f->close(); QCOMPARE(env.fins_programme, 1); }},
+    {"activer_saisie", [](QWidget* f, E&, const QString&) {
+         auto* saisie = f->findChild<Saisie_QSO*>();
+         QTRY_VERIFY((saisie->activateWindow(), saisie->isActiveWindow())); }},
+    // A link to nowhere where the log should be: the log cannot be created.
+    {"lien", [](QWidget*, E& env, const QString& nom) { QVERIFY(QFile::link("/inexistant/log.txt", QDir(env.Dossier()).filePath(nom))); }},
     // The store's file itself, "Setup " with its blank being another section than "Setup".
     {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
