@@ -3,6 +3,7 @@
 #include "ui/Saisie_QSO.h"
 
 #include "core/Horloge.h"
+#include "core/Lignes_Coupees.h"
 #include "ui/Entete_Colonnes.h"
 #include "ui/Sous_Programmes.h"
 
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -457,11 +459,30 @@ void Saisie_QSO::Afficher_Activation() {
     m_label21->setText(m_activation.Nom_Commune);
     m_label3->setText(Texte_Label3());
     Colorer(m_indi_q, Vert_Clair);
+    Ecarter_Lignes_Coupees();
     Recharger_Liste();
     Afficher_Numero_Suivant();
     m_champ_refrappe = false;
     m_mode_ajout = false;
     m_indi_q->setFocus();
+}
+
+// The start of a line left by a crash in the middle of an append is no QSO: it is moved aside before the
+// log is shown, so that the next QSO is not written after it, and the operator is told where it went.
+void Saisie_QSO::Ecarter_Lignes_Coupees() {
+    const Maravel::Moment aujourd_hui = m_services.horloge.Local();
+    const std::string date = QDate(aujourd_hui.annee, aujourd_hui.mois, aujourd_hui.jour)
+                                 .toString(QStringLiteral("yyyy-MM-dd"))
+                                 .toStdString();
+    for (const auto& ecartee : Maravel::Ecarter_Lignes_Coupees(m_services.fichiers, m_services.dossier,
+                                                               Vers_1252(m_activation.Num_Activite), date)) {
+        m_services.messages.Information(
+            QStringLiteral(
+                "La dernière ligne de %1 était incomplète (arrêt brutal pendant une écriture ?) : "
+                "« %2 ».\nElle a été retirée et mise de côté dans %3, dans le dossier des données.")
+                .arg(Depuis_1252(ecartee.fichier_1252), Depuis_1252(ecartee.octets),
+                     Depuis_1252(ecartee.ecart_1252)));
+    }
 }
 
 void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {

@@ -63,6 +63,7 @@ private:
     void Construire_Menus();
     void Charger();
     void Afficher_Activation();
+    void Ecarter_Lignes_Coupees();
     QString Texte_Label3() const;
     Maravel::Journal Log() const;
 

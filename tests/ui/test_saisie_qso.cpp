@@ -13,7 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -262,6 +265,47 @@ const std::vector<Cas> Edition{
 
 // clang-format off
 using E = Environnement_Test;
+// What is typed is what is logged, in the window's own activation; a QSO on disk comes first.
+const std::vector<Cas> Tel_Que_Tape{
+    {.nom = "mode et bande tapes: loges tels quels, indice -1", .etapes = {"Bande_Q> 2\r", "> cw\r", "?Mode_Q=cw",
+         "?Bande_Q=2", "?$Bande Activite=-1", "?$Mode Activite=-1", "?QRKR_Q=59", "> G4ABC\r[F9]", "Bande_Q> 5\r",
+         "> s\r", "?Mode_Q=s", "?Bande_Q=5", "> G5ABC\r[F9]"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 cw 2 |") + Ligne("01/03/24 14:25 G5ABC - - 59 59 s 5 |")}}},
+    {.nom = "capitales 1252: ss et micro gardent leur octet et leur longueur",
+     .etapes = {"> G4ABC\rweißenbachhofer\r\r\r10 µh au château\r\r"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - WEI\xDF" "ENBACHHOFER 59 59 SSB 3.5 | 10 \xB5H AU CH\xC2TEAU")},
+                        {Memoire, "G4ABC           WEI\xDF" "ENBACHHOFER\r\n"}}},
+    {.nom = "memoire illisible: le QSO ecrit, puis l'avertissement", .etapes = {"dossier Liste_Prenom.txt", "> G4ABC\rjohn[F9]"},
+     .messages = {"Le QSO est bien écrit dans le log, mais la liste des prénoms..."}, .attendus = Pret + QStringList{"Num_Q=2"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - JOHN 59 59 SSB 3.5 |")}}},
+    {.nom = "log impossible: la memoire intacte", .fichiers = {{Log, ""}, {Memoire, "G4ABC           JOHN\r\n"}},
+     .etapes = {"log_dossier", "> G4ABC\rpaul[F9]"}, .messages = {"Le log ne peut pas être modifié..."},
+     .fichiers_apres = {{Memoire, "G4ABC           JOHN\r\n"}}},
+    // Only the field to fix is green; once filled, the QSO goes.
+    {.nom = "mode ou bande vide refuse", .reglages = {"Mode Activite=-1", "Bande Activite=-1"},
+     .etapes = {"> G4ABC\r[F9]", "?focus=Mode_Q", "?Mode_Q: vert", "?Prenom_Q: jaune", "> SSB", "clic Valide_Q",
+         "?focus=Bande_Q", "> 7", "clic Valide_Q"}, .messages = {"Le mode est vide...", "La bande est vide..."},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 SSB 7 |")}}},
+    {.nom = "fin d'edition: le store suit la bande et le mode revenus",
+     .fichiers = {{Log, Ligne("01/03/24 10:00 G4ABC - - 599 599 CW 7 |")}}, .reglages = {"Bande Activite=4"},
+     .etapes = {"clic Edite_QSO", "Bande_Q> 7\r", "> CW\r", "?$Bande Activite=2", "?$Mode Activite=1", "> \r[F9]"},
+     .attendus = {"Bande_Q=14", "Mode_Q=SSB", "$Bande Activite=4", "$Mode Activite=0"}},
+    {.nom = "retour arriere sans separateur ajoute", .etapes = {"menu Mnu_Diff_Oui", "clic Date_Q", "> 0103[Retour]",
+         "?Date_Q=01/0", "> [Retour][Retour]", "?Date_Q=01", "clic Heure_Q", "> 14[Retour]"}, .attendus = {"Heure_Q=1"}},
+    {.nom = "tabulation dans l'ordre de la marche par Entree", .fichiers = {{Log, Qso(1)}},
+     .etapes = {"clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
+         "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Bande_Q Mode_Q Indi_Q"}},
+    // A value read from a file meets the rules of a typed one; a line torn by a crash is moved aside.
+    {.nom = "ligne coupee mise de cote, tabulation refusee dans la memoire",
+     .fichiers = {{Log, Qso(1) + "01/03/24  10:0"}, {Memoire, "F2ABC        75 PA\tUL\r\n"}},
+     .etapes = {"> F2ABC\r", "?Dpt_Q=75", "?Prenom_Q="},
+     .messages = {"La dernière ligne de DMF-123.txt était incomplète (arrêt brutal pendant une écriture ?) : "
+         "« 01/03/24  10:0 ».\nElle a été retirée et mise de côté dans DMF-123_coupe_2024-03-01.txt, dans le dossier des données.",
+         "Le prénom de F2ABC lu dans Liste_Prenom.txt a été ignoré : il contient un caractère de contrôle (retour à la "
+         "ligne, tabulation…). Le champ reste vide."},
+     .fichiers_apres = {{Log, Qso(1)}, {"DMF-123_coupe_2024-03-01.txt", "01/03/24  10:0\r\n"}}},
+};
+
 Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
     {"horloge", [](QWidget*, E& env, const QString& a) {
          env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
@@ -279,6 +323,13 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
     // A folder where the log should be: no write can reach it.
     {"log_dossier", [](QWidget*, E& env, const QString&) {
          QVERIFY(QFile::remove(QDir(env.Dossier()).filePath(Log)) && QDir(env.Dossier()).mkdir(Log)); }},
+    {"dossier", [](QWidget*, E& env, const QString& nom) { QVERIFY(QDir(env.Dossier()).mkdir(nom)); }},
+    // Tab from the focused control reaches each named one in turn.
+    {"tabs", [](QWidget*, E&, const QString& noms) {
+         for (const QString& nom : noms.split(' ')) {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+             QCOMPARE(QApplication::focusWidget()->objectName(), nom);
+         } }},
     {"fermer", [](QWidget* f, E&, const QString&) { f->close(); }},
     {"fins", [](QWidget*, E& env, const QString& fois) { QCOMPARE(env.fins_programme, fois.toInt()); }}});
 // clang-format on
@@ -300,6 +351,65 @@ private Q_SLOTS:
     void saisie() { Jouer(Saisie); }
     void edition_data() { Scenario::Lignes(Edition); }
     void edition() { Jouer(Edition); }
+    void tel_que_tape_data() { Scenario::Lignes(Tel_Que_Tape); }
+    void tel_que_tape() { Jouer(Tel_Que_Tape); }
+
+    // The window keeps its size, inside the screen's available area, whatever it shows; each field keeps
+    // its width and names itself by its label. Run at 1366x768 and at 1280x720.
+    void cadre_dans_l_ecran() {
+        Environnement_Test env;
+        env.Ecrire_Fichier(Log, Qso(1));
+        activation = Activation_Test();
+        Saisie_QSO fenetre(env.services(), activation);
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        const QRect zone = fenetre.screen()->availableGeometry();
+        QCOMPARE(fenetre.size(), zone.height() >= 768 ? QSize(1180, 700) : QSize(1180, 672));
+        auto* indi_q = fenetre.findChild<QLineEdit*>("Indi_Q");
+        const QRect place = indi_q->geometry();
+        const auto verifier = [&] {
+            QVERIFY(zone.contains(fenetre.frameGeometry()));
+            QCOMPARE(fenetre.size(), zone.height() >= 768 ? QSize(1180, 700) : QSize(1180, 672));
+            QCOMPARE(indi_q->geometry(), place);
+        };
+        for (const char* menu : {"Mnu_Diff_Oui", "Mnu_Diff_Non"}) {
+            fenetre.findChild<QAction*>(menu)->trigger();
+            verifier();
+        }
+        fenetre.findChild<QListWidget*>("Liste_QSO")->setCurrentRow(0);
+        for (const char* bouton : {"Edite_QSO", "Annule_Q", "Ajout_QSO"}) {
+            QTest::mouseClick(fenetre.findChild<QPushButton*>(bouton), Qt::LeftButton);
+            verifier();
+        }
+        for (const char* label : {"Label2", "Label10", "Label6", "Label5", "Label8", "Label9", "Label11",
+                                  "Label12", "Label13", "Label14", "Label15"}) {
+            const auto* etiquette = fenetre.findChild<QLabel*>(label);
+            QCOMPARE(etiquette->buddy()->accessibleName(), etiquette->text());
+        }
+    }
+
+    // "Oui" and "Non" answer to Alt+O and Alt+N, Escape is "Non".
+    void questions_au_clavier() {
+        const std::pair<QKeyCombination, bool> touches[] = {{Qt::ALT | Qt::Key_O, true},
+                                                            {Qt::ALT | Qt::Key_N, false},
+                                                            {QKeyCombination(Qt::Key_Escape), false}};
+        for (const auto& [touche, oui] : touches) {
+            QTimer::singleShot(50, [touche] {
+                QWidget* boite = QApplication::activeModalWidget();
+                boite->activateWindow();
+                if (QTest::qWaitForWindowActive(boite)) {
+                    QTest::keyClick(boite, touche.key(), touche.keyboardModifiers());
+                }
+            });
+            // A key that answers nothing must not hang the suite: the box is then closed unanswered.
+            QTimer::singleShot(3000, [] {
+                if (QWidget* boite = QApplication::activeModalWidget()) {
+                    boite->close();
+                }
+            });
+            QCOMPARE(Messages_Qt().Question("Annuler la saisie ?"), oui);
+        }
+    }
 
     // A new activation: every control, the list's fixed pitch under its header, and the activation line
     // with or without logger and type.
