@@ -2,6 +2,7 @@
 
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
+#include "ui/Impression.h"
 #include "ui/Services.h"
 #include "ui/Setup.h"
 
@@ -74,10 +75,10 @@ int main(int argc, char* argv[]) {
     Reglages reglages;
     Maravel::Horloge_Systeme horloge;
     Maravel::Systeme_Fichiers_Reel fichiers;
+    Impression_Qt impression;
     Services services{
-        messages, reglages, horloge, fichiers, std::filesystem::path(dossier.toStdU16String()), [] {
-            QCoreApplication::quit();
-        }};
+        messages, reglages, horloge, fichiers, std::filesystem::path(dossier.toStdU16String()),
+        [] { QCoreApplication::quit(); }, impression};
 
     Setup setup(services);
     setup.Demarrer();

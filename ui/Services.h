@@ -48,6 +48,8 @@ private:
     std::unique_ptr<QSettings> m_store;
 };
 
+class Impression;
+
 struct Services {
     Messages& messages;
     Reglages& reglages;
@@ -55,4 +57,5 @@ struct Services {
     Maravel::Systeme_Fichiers& fichiers;
     std::filesystem::path dossier;       // WorkDir: every data file lives here
     std::function<void()> fin_programme; // closing a main window ends the program
+    Impression& impression;
 };

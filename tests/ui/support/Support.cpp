@@ -42,7 +42,7 @@ Environnement_Test::Environnement_Test()
     : m_reglages(std::make_unique<Reglages>(m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")))) {
     m_services.reset(new Services{messages, *m_reglages, horloge, m_fichiers,
                                   std::filesystem::path(m_dossier.path().toStdU16String()),
-                                  [this] { ++fins_programme; }});
+                                  [this] { ++fins_programme; }, impression});
 }
 
 void Environnement_Test::Ecrire_Fichier(const QString& nom, const QByteArray& octets) const {

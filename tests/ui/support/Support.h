@@ -4,6 +4,7 @@
 
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
+#include "Impression_Test.h"
 #include "ui/Services.h"
 
 #include <QByteArray>
@@ -54,6 +55,7 @@ public:
     Services& services() { return *m_services; }
     Messages_Test messages;
     Horloge_Test horloge;
+    Impression_Test impression;
     Reglages& reglages() { return *m_reglages; }
     int fins_programme = 0;
 
