@@ -230,8 +230,7 @@ std::vector<std::string> Rapport_Sauvegarde(const ActivationRecord& activation,
     return Lignes_Rapport(activation, log, Forme_Rapport::Sauvegarde);
 }
 
-constexpr std::string_view Fichier_Cree = "Le fichier a \xE9t\xE9 cr\xE9"
-                                          "e sous le nom ";
+constexpr std::string_view Fichier_Cree = "Le fichier a \351t\351 cr\351e sous le nom ";
 
 } // namespace
 
@@ -344,8 +343,7 @@ std::string Message_Erreur(std::error_code erreur) {
     const int numero = Numero_Erreur(erreur);
     std::string message = "Erreur " + std::to_string(numero);
     if (numero == 70) {
-        message += " Disquette proteg\xE9"
-                   "e";
+        message += " Disquette proteg\351e";
     } else if (numero == 71) {
         message += " Pas de disquette dans le lecteur";
     }

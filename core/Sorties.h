@@ -16,12 +16,10 @@
 
 namespace Maravel {
 
-// The program's credit: after 37 blanks at the foot of the report, and whole on line 3 of the ADIF
-// header, which begins with the same words.
-inline constexpr std::string_view Credit = "R\xE9"
-                                           "alis\xE9 par Maravel_ON";
-inline constexpr std::string_view Credit_Adif = "R\xE9"
-                                                "alis\xE9 par Maravel_ON, carnet de QSO";
+// The program's credit ("R\351alis\351" is "Réalisé"): after 37 blanks at the foot of the report, and
+// whole on line 3 of the ADIF header, which begins with the same words.
+inline constexpr std::string_view Credit = "R\351alis\351 par Maravel_ON";
+inline constexpr std::string_view Credit_Adif = "R\351alis\351 par Maravel_ON, carnet de QSO";
 static_assert(Credit.size() == 22 && Credit_Adif.size() == 37 && Credit_Adif.substr(0, 22) == Credit);
 
 // ---- Report ----
@@ -47,8 +45,8 @@ std::vector<std::string> Entete_Adif(const ActivationRecord& activation);
 // One log line as one record, "<eor>" last.
 std::string Enregistrement_Adif(std::string_view ligne_log);
 
-// The ADIF band of a log band: the band text ("7 Mhz") by the program's own table, else the band number
-// read as MHz in the ADIF band enumeration; empty when the number falls in no band.
+// The ADIF band of the log's band columns 67-73 ("  7 Mhz"): the band text by the program's own table,
+// else the band number read as MHz in the ADIF band enumeration; empty when it falls in no band.
 std::string Bande_Adif(std::string_view bande_log);
 
 // "jj/mm/aa" as "ssaammjj": years 50 to 99 are 19xx, 00 to 49 are 20xx. Empty for a date that cannot be
