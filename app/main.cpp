@@ -3,30 +3,24 @@
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
 #include "ui/Impression.h"
+#include "ui/Horloge_Douteuse.h"
 #include "ui/Services.h"
 #include "ui/Setup.h"
+#include "ui/Verrou.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDate>
 #include <QDir>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <cstdio>
 
 namespace {
-
-bool Dossier_Inscriptible(const QString& chemin) {
-    QTemporaryFile essai(QDir(chemin).filePath(QStringLiteral("essai_XXXXXX")));
-    return essai.open();
-}
 
 // The program's own folder when it is writable (a portable install), else the per-user data folder.
 QString Dossier_Par_Defaut() {
     const QString programme = QCoreApplication::applicationDirPath();
-    if (Dossier_Inscriptible(programme)) {
+    if (!Cause_Dossier_Inutilisable(programme)) {
         return programme;
     }
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -56,31 +50,23 @@ int main(int argc, char* argv[]) {
     const QString dossier =
         QDir(options.isSet(option_dossier) ? options.value(option_dossier) : Dossier_Par_Defaut())
             .absolutePath();
-    if (!QDir().mkpath(dossier) || !Dossier_Inscriptible(dossier)) {
-        messages.Information(QStringLiteral("Le dossier des données ne peut pas être utilisé : ") +
-                             QDir::toNativeSeparators(dossier));
-        return 1;
-    }
-
-    // Two copies on one folder would each rewrite the files behind the other's back.
-    QLockFile verrou(QDir(dossier).filePath(QStringLiteral("Maravel_ON.verrou")));
-    verrou.setStaleLockTime(0);
-    if (!verrou.tryLock(0)) {
-        messages.Information(QStringLiteral("Maravel_ON est déjà ouvert sur ce dossier :\n") +
-                             QDir::toNativeSeparators(dossier) +
-                             QStringLiteral("\nUtilisez la fenêtre déjà ouverte."));
+    const auto verrou = Prendre_Verrou(messages, dossier);
+    if (!verrou) {
         return 1;
     }
 
     Reglages reglages;
+    reglages.Signaler_Echecs(messages);
     Maravel::Horloge_Systeme horloge;
     Maravel::Systeme_Fichiers_Reel fichiers;
     Impression_Qt impression;
     Services services{
         messages, reglages, horloge, fichiers, std::filesystem::path(dossier.toStdU16String()),
         [] { QCoreApplication::quit(); }, impression};
+    services.date_construction = QDate::fromString(QStringLiteral(MARAVEL_DATE_CONSTRUCTION), Qt::ISODate);
 
     Setup setup(services);
     setup.Demarrer();
+    Verifier_Date_Ordinateur(services);
     return QApplication::exec();
 }

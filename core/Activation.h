@@ -23,6 +23,8 @@ struct ActivationRecord {
     std::string Nom_Commune;
     std::string Type_Activite;
     std::string Date_Activite;
+
+    friend bool operator==(const ActivationRecord&, const ActivationRecord&) = default;
 };
 
 inline constexpr std::string_view Fichier_Liste_Activite = "Liste_Activite.txt";

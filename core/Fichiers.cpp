@@ -18,11 +18,34 @@ namespace Maravel {
 
 namespace {
 
-std::FILE* Ouvrir(const std::filesystem::path& fichier, bool ajout) {
+std::FILE* Ouvrir_Ajout(const std::filesystem::path& fichier) {
 #ifdef _WIN32
-    return _wfopen(fichier.c_str(), ajout ? L"ab" : L"wb");
+    return _wfopen(fichier.c_str(), L"ab");
 #else
-    return std::fopen(fichier.c_str(), ajout ? "ab" : "wb");
+    return std::fopen(fichier.c_str(), "ab");
+#endif
+}
+
+// Exclusive creation that never follows a link: a link planted at the scratch name cannot redirect the
+// write into another file.
+std::FILE* Creer_Neuf(const std::filesystem::path& fichier) {
+    std::error_code erreur;
+    std::filesystem::remove(fichier, erreur);
+    if (erreur) {
+        return nullptr;
+    }
+#ifdef _WIN32
+    return _wfopen(fichier.c_str(), L"wbx");
+#else
+    const int fd = ::open(fichier.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* flux = ::fdopen(fd, "wb");
+    if (flux == nullptr) {
+        ::close(fd);
+    }
+    return flux;
 #endif
 }
 
@@ -37,8 +60,7 @@ bool Vers_Disque(std::FILE* flux) {
 #endif
 }
 
-bool Ecrire_Flux(const std::filesystem::path& fichier, std::string_view contenu, bool ajout) {
-    std::FILE* flux = Ouvrir(fichier, ajout);
+bool Ecrire_Flux(std::FILE* flux, std::string_view contenu) {
     if (flux == nullptr) {
         return false;
     }
@@ -47,6 +69,16 @@ bool Ecrire_Flux(const std::filesystem::path& fichier, std::string_view contenu,
     reussi = Vers_Disque(flux) && reussi;
     reussi = std::fclose(flux) == 0 && reussi;
     return reussi;
+}
+
+// The file a link points to (through every link of a chain); the path itself otherwise.
+std::filesystem::path Sans_Lien(const std::filesystem::path& fichier) {
+    std::error_code erreur;
+    if (!std::filesystem::is_symlink(fichier, erreur)) {
+        return fichier;
+    }
+    auto cible = std::filesystem::weakly_canonical(fichier, erreur);
+    return erreur ? fichier : cible;
 }
 
 // A rename is durable only once the folder's entry is on the disk too.
@@ -96,21 +128,22 @@ Systeme_Fichiers::Lecture Systeme_Fichiers_Reel::Lire(const std::filesystem::pat
 }
 
 bool Systeme_Fichiers_Reel::Ecrire(const std::filesystem::path& fichier, std::string_view contenu) {
-    return Ecrire_Flux(fichier, contenu, false);
+    return Ecrire_Flux(Creer_Neuf(fichier), contenu);
 }
 
 bool Systeme_Fichiers_Reel::Ajouter(const std::filesystem::path& fichier, std::string_view contenu) {
-    return Ecrire_Flux(fichier, contenu, true);
+    return Ecrire_Flux(Ouvrir_Ajout(fichier), contenu);
 }
 
 bool Systeme_Fichiers_Reel::Renommer(const std::filesystem::path& source,
                                      const std::filesystem::path& cible) {
+    const auto reelle = Sans_Lien(cible);
     std::error_code erreur;
-    std::filesystem::rename(source, cible, erreur);
+    std::filesystem::rename(source, reelle, erreur);
     if (erreur) {
         return false;
     }
-    Dossier_Vers_Disque(cible.parent_path());
+    Dossier_Vers_Disque(reelle.parent_path());
     return true;
 }
 
@@ -131,6 +164,37 @@ std::optional<char> Systeme_Fichiers_Reel::Dernier_Octet(const std::filesystem::
         return std::nullopt;
     }
     return octet;
+}
+
+std::optional<std::uintmax_t> Systeme_Fichiers_Reel::Taille(const std::filesystem::path& fichier) {
+    std::error_code erreur;
+    const auto etat = std::filesystem::status(fichier, erreur);
+    if (etat.type() == std::filesystem::file_type::not_found) {
+        return 0;
+    }
+    const auto taille = std::filesystem::file_size(fichier, erreur);
+    if (erreur) {
+        return std::nullopt;
+    }
+    return taille;
+}
+
+bool Systeme_Fichiers_Reel::Tronquer(const std::filesystem::path& fichier, std::uintmax_t taille) {
+#ifdef _WIN32
+    std::FILE* flux = _wfopen(fichier.c_str(), L"r+b");
+    if (flux == nullptr) {
+        return false;
+    }
+    bool reussi = _chsize_s(_fileno(flux), static_cast<long long>(taille)) == 0;
+#else
+    std::FILE* flux = std::fopen(fichier.c_str(), "r+b");
+    if (flux == nullptr) {
+        return false;
+    }
+    bool reussi = ::ftruncate(fileno(flux), static_cast<off_t>(taille)) == 0;
+#endif
+    reussi = Vers_Disque(flux) && reussi;
+    return std::fclose(flux) == 0 && reussi;
 }
 
 std::vector<std::string> Decouper_Lignes(std::string_view contenu) {
@@ -180,7 +244,12 @@ Lignes_Lues Lire_Lignes(Systeme_Fichiers& fs, const std::filesystem::path& fichi
 
 bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier,
               const std::filesystem::path& brouillon, const std::vector<std::string>& lignes) {
-    if (fs.Ecrire(brouillon, Joindre_Lignes(lignes)) && fs.Renommer(brouillon, fichier)) {
+    return Reecrire_Octets(fs, fichier, brouillon, Joindre_Lignes(lignes));
+}
+
+bool Reecrire_Octets(Systeme_Fichiers& fs, const std::filesystem::path& fichier,
+                     const std::filesystem::path& brouillon, std::string_view octets) {
+    if (fs.Ecrire(brouillon, octets) && fs.Renommer(brouillon, fichier)) {
         return true;
     }
     fs.Supprimer(brouillon);
@@ -188,15 +257,27 @@ bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier,
 }
 
 bool Ajouter_Ligne(Systeme_Fichiers& fs, const std::filesystem::path& fichier, std::string_view ligne) {
+    // Without the old size the append could not be undone, so it is not tried.
+    const auto taille = fs.Taille(fichier);
+    if (!taille) {
+        return false;
+    }
     std::string contenu;
     contenu.reserve(ligne.size() + 4);
     const auto dernier = fs.Dernier_Octet(fichier);
-    if (dernier && *dernier != '\n') {
+    if (dernier == '\r') {
+        contenu.append("\n");
+    } else if (dernier && *dernier != '\n') {
         contenu.append("\r\n");
     }
     contenu.append(ligne);
     contenu.append("\r\n");
-    return fs.Ajouter(fichier, contenu);
+    if (fs.Ajouter(fichier, contenu)) {
+        return true;
+    }
+    // Part of the line may be on the disk: the failure reported must leave no fragment behind.
+    fs.Tronquer(fichier, *taille);
+    return false;
 }
 
 std::filesystem::path Chemin(const std::filesystem::path& dossier, std::string_view nom_1252) {

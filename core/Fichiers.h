@@ -2,6 +2,7 @@
 // The text-file layer every data file goes through: Windows-1252 lines ended by CR LF, read leniently,
 // rewritten only by a complete new version renamed over the old one, appended with a flush to disk.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,15 +22,21 @@ public:
 
     virtual ~Systeme_Fichiers() = default;
     virtual Lecture Lire(const std::filesystem::path& fichier) = 0;
-    // Creates or empties the file, writes everything, flushes it to the disk and closes it.
+    // Creates the file anew as a plain file (whatever stood at its name, a link included, is removed first,
+    // never written through), writes everything, flushes it to the disk and closes it.
     virtual bool Ecrire(const std::filesystem::path& fichier, std::string_view contenu) = 0;
     // Appends at the end (creating the file when needed) and flushes to the disk before returning.
     virtual bool Ajouter(const std::filesystem::path& fichier, std::string_view contenu) = 0;
-    // Replaces `cible` by `source` in one step: at no moment is `cible` missing.
+    // Replaces `cible` by `source` in one step: at no moment is `cible` missing. A `cible` that is a
+    // symbolic link is replaced at its target, so the link keeps pointing at the new content.
     virtual bool Renommer(const std::filesystem::path& source, const std::filesystem::path& cible) = 0;
     virtual bool Supprimer(const std::filesystem::path& fichier) = 0;
     // The file's last byte, or nothing when it is empty, missing or unreadable.
     virtual std::optional<char> Dernier_Octet(const std::filesystem::path& fichier) = 0;
+    // 0 for a missing file; nothing when the size cannot be known.
+    virtual std::optional<std::uintmax_t> Taille(const std::filesystem::path& fichier) = 0;
+    // Cuts the file back to `taille` bytes and flushes it to the disk.
+    virtual bool Tronquer(const std::filesystem::path& fichier, std::uintmax_t taille) = 0;
 };
 
 class Systeme_Fichiers_Reel final : public Systeme_Fichiers {
@@ -40,10 +47,12 @@ public:
     bool Renommer(const std::filesystem::path& source, const std::filesystem::path& cible) override;
     bool Supprimer(const std::filesystem::path& fichier) override;
     std::optional<char> Dernier_Octet(const std::filesystem::path& fichier) override;
+    std::optional<std::uintmax_t> Taille(const std::filesystem::path& fichier) override;
+    bool Tronquer(const std::filesystem::path& fichier, std::uintmax_t taille) override;
 };
 
 // Lines without their CR LF (or LF). A last line without line end is kept; a final line end adds no
-// empty line.
+// empty line; a CR alone at the very end of the file ends the last line.
 std::vector<std::string> Decouper_Lignes(std::string_view contenu);
 std::string Joindre_Lignes(const std::vector<std::string>& lignes);
 
@@ -60,8 +69,11 @@ Lignes_Lues Lire_Lignes(Systeme_Fichiers& fs, const std::filesystem::path& fichi
 // old file stays whole and the scratch file is removed.
 bool Reecrire(Systeme_Fichiers& fs, const std::filesystem::path& fichier,
               const std::filesystem::path& brouillon, const std::vector<std::string>& lignes);
+bool Reecrire_Octets(Systeme_Fichiers& fs, const std::filesystem::path& fichier,
+                     const std::filesystem::path& brouillon, std::string_view octets);
 
 // A last line left without its line end by a hand edit is closed first, so that two lines never merge.
+// An append that fails half-way (a full disk) is cut back: on failure the file is as it was.
 bool Ajouter_Ligne(Systeme_Fichiers& fs, const std::filesystem::path& fichier, std::string_view ligne);
 
 // A file of the data folder named by Windows-1252 text.

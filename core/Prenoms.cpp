@@ -49,7 +49,7 @@ std::optional<Fiche_Prenom> Cherche_Prenom(Systeme_Fichiers& fs, const std::file
 
 bool Ajout_Prenom(Systeme_Fichiers& fs, const std::filesystem::path& dossier, std::string_view ligne) {
     // A callsign longer than its 12 columns would be taken for another one and overwrite its line.
-    if (ligne.size() < 16 || ligne[Largeur_Indicatif] != ' ' || ligne[15] != ' ') {
+    if (ligne.size() < Longueur_Mini_Ligne_Prenom || ligne[Largeur_Indicatif] != ' ' || ligne[15] != ' ') {
         return false;
     }
     const auto fichier = Fichier(dossier);

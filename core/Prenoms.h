@@ -3,6 +3,7 @@
 
 #include "core/Fichiers.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,6 +12,8 @@
 namespace Maravel {
 
 inline constexpr std::string_view Fichier_Prenoms = "Liste_Prenom.txt";
+// Callsign, blank, department, blank: the shortest line the memory ever writes.
+inline constexpr std::size_t Longueur_Mini_Ligne_Prenom = 16;
 
 struct Fiche_Prenom {
     std::string Departement; // empty when stored as two blanks

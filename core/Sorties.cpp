@@ -171,6 +171,11 @@ public:
     std::optional<char> Dernier_Octet(const std::filesystem::path& f) override {
         return m_fs.Dernier_Octet(f);
     }
+    std::optional<std::uintmax_t> Taille(const std::filesystem::path& f) override { return m_fs.Taille(f); }
+    bool Tronquer(const std::filesystem::path& f, std::uintmax_t taille) override {
+        errno = 0;
+        return Noter(m_fs.Tronquer(f, taille));
+    }
 
 private:
     bool Noter(bool reussi) {

@@ -6,7 +6,8 @@ namespace Maravel {
 
 namespace {
 
-// Unicode of the bytes 0x80 to 0x9F; 0 marks the five bytes the code page leaves undefined.
+// Unicode of the bytes 0x80 to 0x9F; 0 marks the five bytes the code page leaves undefined, which stand
+// for the C1 control of the same value, so that reading and rewriting a file changes no byte.
 constexpr std::array<char16_t, 32> Plage_80_9F = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -26,8 +27,11 @@ std::optional<char> Octet_1252(char16_t unite) {
     if (unite < 0x80 || (unite >= 0xA0 && unite <= 0xFF)) {
         return static_cast<char>(unite);
     }
+    if (unite >= 0x80 && unite <= 0x9F && Plage_80_9F[unite - 0x80] == 0) {
+        return static_cast<char>(unite);
+    }
     for (std::size_t i = 0; i < Plage_80_9F.size(); ++i) {
-        if (Plage_80_9F[i] != 0 && Plage_80_9F[i] == unite) {
+        if (Plage_80_9F[i] == unite) {
             return static_cast<char>(0x80 + i);
         }
     }
@@ -35,7 +39,7 @@ std::optional<char> Octet_1252(char16_t unite) {
 }
 
 bool Caractere_Admis(char16_t unite) {
-    if (unite < 0x20 || unite == 0x7F) {
+    if (unite < 0x20 || (unite >= 0x7F && unite <= 0x9F)) {
         return false;
     }
     return Octet_1252(unite).has_value();

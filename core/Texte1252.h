@@ -8,7 +8,8 @@
 
 namespace Maravel {
 
-// The Windows-1252 byte of a UTF-16 code unit, or nothing when the code page cannot hold it.
+// The Windows-1252 byte of a UTF-16 code unit, or nothing when the code page cannot hold it. The five
+// undefined bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D travel as U+0081, U+008D, U+008F, U+0090 and U+009D.
 std::optional<char> Octet_1252(char16_t unite);
 
 // True for a character that may be typed into a field: Windows-1252 can hold it and it is no control

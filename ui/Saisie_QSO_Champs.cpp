@@ -6,6 +6,7 @@
 #include "core/Prenoms.h"
 #include "core/Saisie.h"
 #include "ui/Sous_Programmes.h"
+#include "ui/Valeurs_Entrantes.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -246,10 +247,15 @@ void Saisie_QSO::Cherche_Prenom(const std::string& indicatif) {
     if (!fiche) {
         return;
     }
+    // A hand-edited memory line meets the rules of a typed value.
+    const QString origine =
+        QStringLiteral(" de ") + m_indi_q->text() + QStringLiteral(" lu dans Liste_Prenom.txt");
     m_dpt_q->setEnabled(true);
-    m_dpt_q->setText(Depuis_1252(fiche->Departement));
+    m_dpt_q->setText(Admettre_Valeur(Depuis_1252(fiche->Departement), 2,
+                                     QStringLiteral("Le département") + origine, m_services.messages));
     m_prenom_q->setEnabled(true);
-    m_prenom_q->setText(Depuis_1252(fiche->Prenom));
+    m_prenom_q->setText(Admettre_Valeur(Depuis_1252(fiche->Prenom), 15, QStringLiteral("Le prénom") + origine,
+                                        m_services.messages));
 }
 
 void Saisie_QSO::Entree_Champ(QLineEdit* champ) {

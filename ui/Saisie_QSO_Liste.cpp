@@ -4,6 +4,7 @@
 
 #include "core/Colonnes.h"
 #include "ui/Sous_Programmes.h"
+#include "ui/Valeurs_Entrantes.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -93,24 +94,32 @@ void Saisie_QSO::Edite_QSO_Click() {
     m_num_q->setText(m_numero_edite < 10 ? QStringLiteral("0") + QString::number(m_numero_edite)
                                          : QString::number(m_numero_edite));
     const Maravel::QsoRecord qso = Maravel::Lire_Ligne_Qso(ligne);
-    m_indi_q->setText(Depuis_1252(qso.Indicatif));
+    // A hand-edited log line meets the rules of a typed value before it reaches a field.
+    const auto admis = [this](std::string_view octets, qsizetype limite, const char* legende) {
+        return Admettre_Valeur(Depuis_1252(octets), limite,
+                               QStringLiteral("Le champ \"%1\" du QSO n° %2")
+                                   .arg(QString::fromUtf8(legende))
+                                   .arg(m_numero_edite),
+                               m_services.messages);
+    };
+    m_indi_q->setText(admis(qso.Indicatif, 12, "Indicatif"));
     // The department as stored, so that a re-validation writes the same columns; two blanks are none.
     const std::string_view departement = Maravel::Colonnes(ligne, 32, 2);
-    m_dpt_q->setText(Maravel::Sans_Blancs(departement).empty() ? QString() : Depuis_1252(departement));
-    m_prenom_q->setText(Depuis_1252(qso.Prenom));
-    m_qrkr_q->setText(Depuis_1252(qso.Rst_Recu));
-    m_qrke_q->setText(Depuis_1252(qso.Rst_Envoye));
-    m_observation_q->setText(Depuis_1252(qso.Observations));
+    m_dpt_q->setText(Maravel::Sans_Blancs(departement).empty() ? QString() : admis(departement, 2, "Dpt"));
+    m_prenom_q->setText(admis(qso.Prenom, 15, "Prénom"));
+    m_qrkr_q->setText(admis(qso.Rst_Recu, 3, "Rst R"));
+    m_qrke_q->setText(admis(qso.Rst_Envoye, 3, "Rst E"));
+    m_observation_q->setText(admis(qso.Observations, 30, "Observations"));
     for (QLineEdit* champ : {m_dpt_q, m_prenom_q, m_qrkr_q, m_qrke_q, m_observation_q}) {
         champ->setEnabled(true);
     }
     // Mode and band without their padding: the line written back is the same, and the next QSOs keep
     // texts that the duplicate look-up compares exactly.
-    Choisir_Texte(m_mode_q, Depuis_1252(qso.Mode));
-    Choisir_Texte(m_bande_q, Depuis_1252(qso.Bande));
+    Choisir_Texte(m_mode_q, admis(qso.Mode, 4, "Mode"));
+    Choisir_Texte(m_bande_q, admis(qso.Bande, 3, "Bande (Mhz)"));
     Afficher_Date_Heure(true);
-    m_date_q->setText(Depuis_1252(Maravel::Colonnes(ligne, 1, 8)));
-    m_heure_q->setText(Depuis_1252(Maravel::Colonnes(ligne, 11, 5)));
+    m_date_q->setText(admis(Maravel::Colonnes(ligne, 1, 8), 8, "Date"));
+    m_heure_q->setText(admis(Maravel::Colonnes(ligne, 11, 5), 5, "Heure"));
 
     m_champ_refrappe = false;
     Colorer(m_indi_q, Vert_Clair);

@@ -2,6 +2,8 @@
 
 #include "ui/Sous_Programmes.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,16 +16,6 @@ QString Cle_Complete(const QString& cle) {
     return Section + QLatin1Char('/') + cle;
 }
 
-} // namespace
-
-void Messages_Qt::Information(const QString& texte) {
-    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
-    boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    boite.exec();
-}
-
-namespace {
-
 // Alt+O answers "Oui", Alt+N and Escape "Non".
 bool Demander(QMessageBox& boite) {
     QPushButton* oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
@@ -34,15 +26,6 @@ bool Demander(QMessageBox& boite) {
     return boite.clickedButton() == oui;
 }
 
-} // namespace
-
-bool Messages_Qt::Question(const QString& texte) {
-    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
-    return Demander(boite);
-}
-
-namespace {
-
 QString Sans_Blancs_Finaux(const QString& texte) {
     qsizetype fin = texte.size();
     while (fin > 0 && texte[fin - 1] == QLatin1Char(' ')) {
@@ -52,6 +35,17 @@ QString Sans_Blancs_Finaux(const QString& texte) {
 }
 
 } // namespace
+
+void Messages_Qt::Information(const QString& texte) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
+    boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    boite.exec();
+}
+
+bool Messages_Qt::Question(const QString& texte) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, texte);
+    return Demander(boite);
+}
 
 bool Messages_Qt::Question_Ligne(const QString& avant, const QString& ligne, const QString& apres) {
     // The line on one line of its own, its columns in fixed pitch, rather than wrapped anywhere.
@@ -87,6 +81,29 @@ QString Reglages::Lire(const QString& cle, const QString& defaut) const {
 void Reglages::Ecrire(const QString& cle, const QString& valeur) {
     m_store->setValue(Cle_Complete(cle), valeur);
     m_store->sync();
+    if (m_store->status() != QSettings::NoError) {
+        Echec_Ecriture();
+    }
+}
+
+void Reglages::Echec_Ecriture() {
+    if (m_messages == nullptr || m_echec_signale) {
+        return;
+    }
+    m_echec_signale = true;
+    const QFileInfo fichier(m_store->fileName());
+    QString cause = QStringLiteral("le système en refuse l'écriture");
+    if (fichier.isDir()) {
+        cause = QStringLiteral("un dossier porte le nom de ce fichier");
+    } else if (m_store->status() == QSettings::FormatError) {
+        cause = QStringLiteral("son contenu est illisible");
+    } else if (fichier.exists() && !fichier.isWritable()) {
+        cause = QStringLiteral("le fichier est en lecture seule");
+    }
+    m_messages->Information(QStringLiteral("Les réglages ne peuvent pas être enregistrés :\n") +
+                            QDir::toNativeSeparators(m_store->fileName()) + QStringLiteral("\n") + cause +
+                            QStringLiteral(".\nLe programme continue, mais les réglages changés pendant "
+                                           "cette session seront perdus à sa fermeture."));
 }
 
 bool Reglages::Lire_Booleen(const QString& cle, bool defaut) const {

@@ -4,6 +4,7 @@
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
 
+#include <QDate>
 #include <QSettings>
 #include <QString>
 
@@ -44,8 +45,15 @@ public:
     bool Lire_Booleen(const QString& cle, bool defaut) const;
     void Ecrire_Booleen(const QString& cle, bool valeur);
 
+    // A write the store cannot keep is told here, once: the value still holds until the program ends.
+    void Signaler_Echecs(Messages& messages) { m_messages = &messages; }
+
 private:
+    void Echec_Ecriture();
+
     std::unique_ptr<QSettings> m_store;
+    Messages* m_messages = nullptr;
+    bool m_echec_signale = false;
 };
 
 class Impression;
@@ -58,4 +66,7 @@ struct Services {
     std::filesystem::path dossier;       // WorkDir: every data file lives here
     std::function<void()> fin_programme; // closing a main window ends the program
     Impression& impression;
+    // The day the program was built: a clock earlier than that cannot be right. Invalid: no check.
+    QDate date_construction{};
+    bool horloge_signalee = false; // the doubtful clock is told once per run
 };

@@ -1,7 +1,9 @@
 #include "ui/Setup.h"
 
+#include "ui/Horloge_Douteuse.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Sous_Programmes.h"
+#include "ui/Valeurs_Entrantes.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -202,7 +204,10 @@ Activation_Affichee Setup::Activation() const {
 void Setup::Lire_Reglages(bool avec_logger) {
     for (const auto champ : Maravel::Champs_Setup) {
         if (avec_logger || champ != Champ_Setup::Logger) {
-            Champ(champ)->setText(m_services.reglages.Lire(Descriptions[Indice(champ)].cle));
+            const QString& cle = Descriptions[Indice(champ)].cle;
+            Champ(champ)->setText(Admettre_Dans_Setup(champ, m_services.reglages.Lire(cle),
+                                                      QStringLiteral("Le réglage \"%1\"").arg(cle),
+                                                      m_services.messages));
         }
     }
 }
@@ -292,7 +297,12 @@ bool Setup::Cherche_Activite(const QString& numero) {
     if (trouvee) {
         for (const auto champ : Maravel::Champs_Setup) {
             if (champ != Champ_Setup::Logger) {
-                Champ(champ)->setText(Depuis_1252(Maravel::Valeur(*trouvee, champ)));
+                const QString etiquette =
+                    QString(Descriptions[Indice(champ)].etiquette).remove(u'*').trimmed();
+                Champ(champ)->setText(Admettre_Dans_Setup(
+                    champ, Depuis_1252(Maravel::Valeur(*trouvee, champ)),
+                    QStringLiteral("Le champ \"%1\" lu dans Liste_Activite.txt").arg(etiquette),
+                    m_services.messages));
             }
         }
     }
@@ -398,6 +408,7 @@ Saisie_QSO* Setup::Fenetre_Saisie() const {
 }
 
 void Setup::Ouvrir_Saisie() {
+    Verifier_Date_Ordinateur(m_services);
     if (m_saisie == nullptr) {
         m_saisie = new Saisie_QSO(m_services, *this, this);
     } else {

@@ -8,34 +8,20 @@
 #include <random>
 #include <string>
 
-class Dossier_Temporaire {
-public:
-    Dossier_Temporaire() {
-        std::random_device alea;
-        m_chemin = std::filesystem::temp_directory_path() /
-                   ("maravel_test_" + std::to_string(alea()) + "_" + std::to_string(alea()));
-        std::filesystem::create_directories(m_chemin);
-    }
-    ~Dossier_Temporaire() {
-        std::error_code erreur;
-        std::filesystem::remove_all(m_chemin, erreur);
-    }
-    Dossier_Temporaire(const Dossier_Temporaire&) = delete;
-    Dossier_Temporaire& operator=(const Dossier_Temporaire&) = delete;
-
-    const std::filesystem::path& Chemin() const { return m_chemin; }
-
+struct Dossier_Temporaire {
+    std::filesystem::path chemin =
+        std::filesystem::temp_directory_path() / ("maravel_test_" + std::to_string(std::random_device()()));
+    Dossier_Temporaire() { std::filesystem::create_directories(chemin); }
+    ~Dossier_Temporaire() { std::filesystem::remove_all(chemin); }
+    const std::filesystem::path& Chemin() const { return chemin; }
     void Ecrire(const std::string& nom, const std::string& octets) const {
-        std::ofstream(m_chemin / nom, std::ios::binary) << octets;
+        std::ofstream(chemin / nom, std::ios::binary) << octets;
     }
     std::string Lire(const std::string& nom) const {
-        std::ifstream flux(m_chemin / nom, std::ios::binary);
+        std::ifstream flux(chemin / nom, std::ios::binary);
         return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
     }
-    bool Existe(const std::string& nom) const { return std::filesystem::exists(m_chemin / nom); }
-
-private:
-    std::filesystem::path m_chemin;
+    bool Existe(const std::string& nom) const { return std::filesystem::exists(chemin / nom); }
 };
 
 // The bytes of a file holding these lines, each ended by CR LF.

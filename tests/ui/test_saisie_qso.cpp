@@ -1,160 +1,366 @@
-// The entry window's frame: its opening state, its menus, its clock and its closing.
+// The entry window driven as an operator would, checked on what it shows and on the files byte for byte:
+// its opening, the entry of a QSO field by field, validation and cancel, the entry modes, and the
+// editing of the log.
 
-#include "Fenetre_Saisie.h"
+#include "Scenario.h"
+#include "ui/Saisie_QSO.h"
+#include "ui/Sous_Programmes.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
+
+namespace {
+
+QByteArray Qso(int n, const QByteArray& observations = "PORTABLE") {
+    return Ligne("01/03/24 10:" + QByteArray::number(n).rightJustified(2, '0') + " F" +
+                 QByteArray::number(n) + "ABC 75 JEAN 59 59 SSB 7 | " + observations);
+}
+QByteArray Log_De(int nombre) {
+    QByteArray log;
+    for (int i = 1; i <= nombre; ++i) {
+        log += Qso(i);
+    }
+    return log;
+}
+// A line of the list: the QSO number right-aligned in four columns, two blanks, the log line.
+QString Affichee(int numero, const QByteArray& ligne) {
+    return QString::number(numero).rightJustified(4) + "  " + QString::fromLatin1(ligne.chopped(2));
+}
+
+const char* const Log = "DMF-123.txt";
+const char* const Memoire = "Liste_Prenom.txt";
+// A validation or a cancel leaves the window ready for the next QSO.
+const QStringList Pret{"Indi_Q Dpt_Q Prenom_Q Observation_Q=", "Indi_Q: vert actif", "focus=Indi_Q",
+                       "Valide_Q: inactif", "Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q: jaune inactif"};
+const QString Message_Date = "Attention le format date doit etre jj/mm/aa. Les '/' sont automatiques";
+const QString Message_Heure = "Attention le format de l'heure doit etre hhmm les ':' sont automatique";
+
+Activation_Test activation;
+
+// A validation key in a field checks that field alone; the button then checks every field.
+Cas Validation_Refusee(const char* nom, const QString& champ, const QString& texte, const QString& cle,
+                       const QString& bouton) {
+    return {.nom = nom,
+            .etapes = {"menu Mnu_Diff_Oui", "> F1ABC\r", "texte Date_Q 01/03/24", "texte Heure_Q 14:25",
+                       "texte " + champ + ' ' + texte, "clic " + (cle.isEmpty() ? "Dpt_Q" : champ), "> [+]",
+                       "clic Valide_Q"},
+            .messages = {cle.isEmpty() ? bouton : cle, bouton},
+            .attendus = {"focus=" + champ},
+            .fichiers_apres = {{Log, Absent}, {Memoire, Absent}}};
+}
+
+QStringList Prefixes() {
+    QStringList etapes;
+    for (const QString indicatif : {"F1ABC", "f5xyz", "TH5A", "TK5A", "TM5A", "TP5A", "TQ5A", "TV5A", "TW5A",
+                                    "HW5A", "HX5A", "HY5A", "TA1ABC", "HB9ABC", "ON4ABC"}) {
+        const bool francais = !QStringList{"TA1ABC", "HB9ABC", "ON4ABC"}.contains(indicatif);
+        etapes << "> " + indicatif + '\r' << (francais ? "?focus=Dpt_Q" : "?focus=Prenom_Q")
+               << "clic Annule_Q";
+    }
+    return etapes;
+}
+
+// clang-format off
+const std::vector<Cas> Ouverture{
+    {.nom = "log de 25 lignes: la derniere est la ligne courante", .fichiers = {{Log, Log_De(25)}},
+     .etapes = {"?Liste_QSO=" + Affichee(25, Qso(25)), "?focus=Indi_Q", "clic Liste_QSO 1",
+         "?Liste_QSO=" + Affichee(1, Qso(1))}, .attendus = {"Liste_QSO: lignes=25", "Num_Q=26"}},
+    {.nom = "mode 1 bande 4", .reglages = {"Mode Activite=1", "Bande Activite=4"}, .attendus = {"Mode_Q=CW",
+         "Bande_Q=14", "QRKR_Q QRKE_Q=599", "$Mode Activite=1", "$Bande Activite=4"}},
+    {.nom = "nom CW d'un ancien store converti", .reglages = {"Mode Activite=CW", "Bande Activite=7"},
+     .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "QRKR_Q QRKE_Q=59", "$Mode Activite=0", "$Bande Activite=1"}},
+    {.nom = "nom SSB d'un ancien store converti", .reglages = {"Mode Activite=SSB", "Bande Activite=10"},
+     .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "$Mode Activite=0", "$Bande Activite=1"}},
+    {.nom = "texte tape: rien de choisi", .reglages = {"Mode Activite=-1", "Bande Activite=-1"},
+     .attendus = {"Mode_Q Bande_Q=", "QRKR_Q QRKE_Q=59", "$Mode Activite=-1", "$Bande Activite=-1"}},
+    {.nom = "valeurs illisibles: les defauts", .reglages = {"Mode Activite=x", "Bande Activite=99"},
+     .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "$Mode Activite=x", "$Bande Activite=99"}},
+    {.nom = "UTC coche quel que soit le store, refrappe restauree", .reglages = {"Heure UTC=False",
+         "Mode_Refrappe=True"}, .attendus = {"Mnu_UTC_Oui Mnu_Refrappe_Oui: coche",
+         "Mnu_UTC_Non Mnu_Refrappe_Non: decoche"}},
+    // Two hours east of Greenwich: the local day starts two hours before the UTC one.
+    {.nom = "horloge des deux bases de temps", .etapes = {"horloge 2012-07-02T23:59:59Z 120", "tic",
+         "?Label37=23:59 Utc", "?Label34=01:59 Loc", "?Label33=02/07/12", "?Label37: actif", "?Label34: inactif",
+         "menu Mnu_UTC_Non", "?$Heure UTC=False", "horloge 2012-07-02T22:05:59Z 120", "tic", "?Label37=22:05 Utc",
+         "?Label34=00:05 Loc", "?Label33=03/07/12", "?Label37: inactif", "?Label34: actif", "menu Mnu_UTC_Oui",
+         "horloge 2012-07-03T00:00:59Z 120", "tic"}, .attendus = {"$Heure UTC=True", "Label37=00:00 Utc",
+         "Label34=02:00 Loc", "Label33=03/07/12"}},
+    {.nom = "fermer ou Quitter termine le programme", .etapes = {"fermer", "fins 1", "rouvrir", "menu Mnu_Quitter",
+         "fins 2"}},
+};
+
+const std::vector<Cas> Saisie{
+    {.nom = "chaque champ refuse ce que sa colonne ne tient pas, puis prend le plus long qui tient",
+     .etapes = {"> \r", "Indi_Q> f1abcdefghijk\r", "?Indi_Q: vert", "Indi_Q> f1abcdefghij\r", "?Indi_Q: jaune",
+         "?Dpt_Q: vert actif", "?Valide_Q: actif", "> 7\r", "Dpt_Q> 751\r", "?Dpt_Q: vert", "Dpt_Q> 75\r",
+         "?Dpt_Q: jaune", "> Marie-Christine1\r", "Prenom_Q> Marie-Christine\r", "> 5799\r", "QRKR_Q> 579\r",
+         "> 5999\r", "QRKE_Q> 599\r", "> qrp au château de halloy, 5 w.x\r", "?focus=Observation_Q",
+         "Observation_Q> qrp au château de halloy, 5 w.\r", "?focus=Valide_Q", "> \r"},
+     .messages = {"Entrez un indicatif", "12 caracteres maxi", "2 caractères pour le département",
+         "2 caractères pour le département", "15 caracteres maxi", "3 caracteres maxi", "3 caracteres maxi",
+         "30 caracteres maxi"},
+     .attendus = Pret + QStringList{"Num_Q=2", "Liste_QSO: lignes=1 ligne=1", "Date_Q: cache"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABCDEFGHIJ 75 MARIE-CHRISTINE 579 599 SSB 3.5 | "
+                                    "QRP AU CH\xC2TEAU DE HALLOY, 5 W.")},
+         {Memoire, "F1ABCDEFGHIJ 75 MARIE-CHRISTINE\r\n"}}},
+    {.nom = "Annuler une saisie vide tout et n'ecrit rien", .etapes = {"> f2abc\r75\rjean\r", "QRKR_Q> 57\r\rqrp",
+         "clic Annule_Q"}, .attendus = Pret + QStringList{"Num_Q=1", "QRKR_Q QRKE_Q=59", "Date_Q Heure_Q: cache"},
+     .fichiers_apres = {{Log, Absent}, {Memoire, Absent}}},
+    // Validated before the clock's first tick, an hour east of Greenwich just after midnight; back to UTC
+    // between two ticks, date and time still come from the one base the clock last read.
+    {.nom = "heure locale avant le premier tic", .etapes = {"menu Mnu_UTC_Non", "horloge 2024-03-01T23:30:00Z 60",
+         "> ON4ABC\rLuc\r[F9]", "menu Mnu_UTC_Oui", "> G4ABC\r[F9]"},
+     .fichiers_apres = {{Log, Ligne("02/03/24 00:30 ON4ABC - LUC 59 59 SSB 3.5") +
+         Ligne("02/03/24 00:30 G4ABC - - 59 59 SSB 3.5")}}},
+    {.nom = "saisie differee: separateurs, date refusee videe, heure refusee gardee, date gardee",
+     .etapes = {"menu Mnu_Diff_Oui", "?Date_Q Heure_Q Label10 Label6: visible", "> DL1ABC\rhans\r\r\r\r",
+         "?focus=Date_Q", "> 1/3/24\r", "?Date_Q=", "> 010324\r", "?$Date Activite=01/03/24", "> 14h25\r",
+         "?Heure_Q=14:h25", "Heure_Q> 1425\r", "?focus=Valide_Q", "> [Espace]", "> G4ABC\r", "clic Annule_Q",
+         "?Date_Q=01/03/24", "?Heure_Q=", "?Heure_Q: visible", "menu Mnu_Diff_Non",
+         "?Date_Q Heure_Q Label10 Label6: cache", "menu Mnu_Diff_Oui"}, .messages = {Message_Date, Message_Heure},
+     .attendus = {"Date_Q=", "Date_Q: visible"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 DL1ABC - HANS 59 59 SSB 3.5")}}},
+    {.nom = "bande et mode: l'indice choisi, -1 pour un texte tape, les rapports du mode",
+     .etapes = {"Bande_Q> 144\r", "?$Bande Activite=10", "?focus=Mode_Q", "?Mode_Q: vert", "Mode_Q> CW\r",
+         "?$Mode Activite=1", "?QRKR_Q QRKE_Q=599", "?focus=Indi_Q", "?Indi_Q: vert", "Bande_Q> 7\r",
+         "?$Bande Activite=2", "Mode_Q> cw\r", "?$Mode Activite=-1", "?QRKR_Q QRKE_Q=59", "Mode_Q> RTTY\r",
+         "Bande_Q> 1296\r", "?focus=Bande_Q", "Mode_Q> PSK31\r", "?focus=Mode_Q"}, .messages = {"3 caracteres maxi",
+         "3 caracteres maxi"}, .attendus = {"$Bande Activite=2", "$Mode Activite=-1"}},
+    {.nom = "prefixes francais: le departement, sinon le prenom", .etapes = Prefixes()},
+    // The first earlier line on 7 in SSB, which has no first name: two blanks. "Oui" drops the callsign
+    // and leaves the department and first name alone; on 14 in CW it was never worked.
+    {.nom = "doublon meme bande et meme mode: Oui abandonne",
+     .fichiers = {{Log, Ligne("01/03/24 10:00 F1ABC 75 JEAN 59 59 SSB 14") +
+         Ligne("01/03/24 10:05 F1ABC 75 JEAN 599 599 CW 7") + Ligne("01/03/24 10:10 F1ABC - - 59 59 SSB 7") +
+         Ligne("02/03/24 11:00 F1ABC 75 JEAN 59 59 SSB 7")}, {Memoire, "F1ABC        75 JEAN\r\n"}},
+     .reglages = {"Bande Activite=2"}, .etapes = {"oui", "> F1ABC\r", "?Indi_Q Dpt_Q Prenom_Q=",
+         "?Dpt_Q Prenom_Q: inactif", "?focus=Indi_Q", "Bande_Q> 14\r", "Mode_Q> CW\r", "> F1ABC\r"},
+     .messages = {"F1ABC  Deja contacté le 01/03/24 a 10:10 sur 7 Mhz. Annuler la saisie ?"},
+     .attendus = {"focus=Dpt_Q", "Dpt_Q=75", "Prenom_Q=JEAN"}},
+    // "Non" goes on with the memory; another activation has its own log and the same memory.
+    {.nom = "memoire des prenoms: Non au doublon, puis une autre activation",
+     .fichiers = {{Memoire, "G4XYZ           JOHN\r\n"}}, .etapes = {"> F1ABC\r75\rJean[+]", "non", "> F1ABC\r",
+         "?Dpt_Q=75", "?Prenom_Q=JEAN", "clic Annule_Q", "activation DMF-456", "rouvrir", "> F1ABC\r\r",
+         "Prenom_Q> Pierre[F12]", "> G4XYZ\r[F10]"},
+     .messages = {"F1ABC JEAN Deja contacté le 01/03/24 a 14:25 sur 3.5 Mhz. Annuler la saisie ?"},
+     .fichiers_apres = {{Memoire, "G4XYZ           JOHN\r\nF1ABC        75 PIERRE\r\n"},
+         {Log, Ligne("01/03/24 14:25 F1ABC 75 JEAN 59 59 SSB 3.5")},
+         {"DMF-456.txt", Ligne("01/03/24 14:25 F1ABC 75 PIERRE 59 59 SSB 3.5") +
+         Ligne("01/03/24 14:25 G4XYZ - JOHN 59 59 SSB 3.5")}}},
+    // "+" makes no test on the department and keeps the reports for the next QSO; the button puts the
+    // mode's default back; F13, and "+" in the callsign, validate nothing.
+    {.nom = "touches de validation et rapports", .etapes = {"> F1ABC\r7\r[F13]", "Indi_Q> [Fin][+]", "?Indi_Q=F1ABC+",
+         "> [Retour]", "Dpt_Q> [+]", "?Num_Q=2", "> F2ABC\r\r\r", "QRKR_Q> 57[F11]", "> F3ABC\r\r\r", "?QRKR_Q=57",
+         "clic Valide_Q"}, .messages = {"2 caractères pour le département"}, .attendus = {"QRKR_Q=59"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABC 7 - 59 59 SSB 3.5") +
+         Ligne("01/03/24 14:25 F2ABC - - 57 59 SSB 3.5") + Ligne("01/03/24 14:25 F3ABC - - 57 59 SSB 3.5")}}},
+    Validation_Refusee("heure de 4", "Heure_Q", "1425",
+                       "Attention 5 caracteres pour l'heure (format hh:mm. Les ':' sont automatique)", Message_Heure),
+    Validation_Refusee("heure au point", "Heure_Q", "14.25", "Attention le format date doit etre hh:mm",
+                       Message_Heure),
+    Validation_Refusee("heure a lettre", "Heure_Q", "1a:25", "Attention le format de l'heure doit etre hh:mm",
+                       Message_Heure),
+    Validation_Refusee("date", "Date_Q", "1/3/2024", Message_Date + ' ', Message_Date),
+    Validation_Refusee("indicatif de 13", "Indi_Q", "F1ABCDEFGHIJK", {}, "12 caracteres maxi"),
+    Validation_Refusee("indicatif vide", "Indi_Q", "", {}, "Entrez un indicatif"),
+    Validation_Refusee("departement de 3", "Dpt_Q", "751", {}, "2 caractères pour le département"),
+    Validation_Refusee("mode de 5", "Mode_Q", "PSK31", {}, "3 caracteres maxi"),
+    Validation_Refusee("bande de 4", "Bande_Q", "1296", {}, "3 caracteres maxi"),
+    {.nom = "log impossible a ecrire: rien n'est perdu a l'ecran", .fichiers = {{Log, ""}}, .etapes = {"log_dossier",
+         "> F1ABC\r75\rJEAN[+]"}, .messages = {"Le log ne peut pas être modifié..."}, .attendus = {"Indi_Q=F1ABC",
+         "Prenom_Q=JEAN", "Num_Q=1"}},
+    {.nom = "caracteres que le log ne peut garder refuses", .etapes = {"> F1☃ABC", "?Indi_Q=F1ABC",
+         "texte Indi_Q X\r\nY"}, .attendus = {"Indi_Q="}},
+};
+
+const QByteArray Qso7_CW = Ligne("01/03/24 10:07 F7ABC 75 JEAN 599 599 CW 7 | PORTABLE");
+const QByteArray Jumeau = Ligne("01/03/24 10:00 DL1ABC - HANS 59 59 SSB 14");
+
+const std::vector<Cas> Edition{
+    // Enter through every field, no duplicate warning for its own line, then "+": the same line. The next
+    // QSOs are logged on the activation's band, mode and reports again. Cancel gives the next number back.
+    {.nom = "edition d'un QSO CW: la meme ligne reecrite", .fichiers = {{Log, Log_De(12).replace(Qso(7), Qso7_CW)}},
+     .etapes = {"clic Liste_QSO 7", "clic Edite_QSO", "?Num_Q=07", "?Indi_Q=F7ABC", "?Dpt_Q=75", "?Prenom_Q=JEAN",
+         "?QRKR_Q QRKE_Q=599", "?Mode_Q=CW", "?Bande_Q=7", "?Observation_Q=PORTABLE", "?Date_Q=01/03/24",
+         "?Heure_Q=10:07", "?Date_Q Heure_Q Label10 Label6: visible", "?focus=Indi_Q", "> \r\r\r\r\r\r\r",
+         "?focus=Heure_Q", "> [+]", "?Num_Q=13", "?Mode_Q=SSB", "?Bande_Q=3.5", "?QRKR_Q=59", "?Date_Q: cache",
+         "clic Liste_QSO 10", "clic Edite_QSO", "?Num_Q=10", "clic Annule_Q"}, .attendus = {"Num_Q=13", "Bande_Q=3.5",
+         "$Date Activite=01/03/24"}, .fichiers_apres = {{Log, Log_De(12).replace(Qso(7), Qso7_CW)}}},
+    // The callsign's Enter refills the department and first name from the memory; deferred entry off
+    // leaves the date and time the edit needs; the remarks lead to the date, whose Enter stores it.
+    {.nom = "edition: memoire relue, saisie differee NON sans effet sur la date",
+     .fichiers = {{Log, Qso(1) + Qso(2, "")}, {Memoire, "F2ABC        13 PAUL\r\n"}},
+     .reglages = {"Date Activite=12/11/05"}, .etapes = {"clic Edite_QSO", "?Dpt_Q=75", "> \r", "?Dpt_Q=13",
+         "?Prenom_Q=PAUL", "?focus=Dpt_Q", "menu Mnu_Diff_Oui", "menu Mnu_Diff_Non", "?Date_Q=01/03/24",
+         "?Heure_Q=10:02", "?Date_Q Heure_Q: visible", "> \r\r\r\r\r", "?focus=Date_Q", "> \r",
+         "?$Date Activite=01/03/24", "> \r\r"}, .attendus = Pret + QStringList{"Date_Q: cache"},
+     .fichiers_apres = {{Log, Qso(1) + Ligne("01/03/24 10:02 F2ABC 13 PAUL 59 59 SSB 7")},
+         {Memoire, "F2ABC        13 PAUL\r\n"}}},
+    // Of two identical QSOs, the one the edit began on, even once the other is clicked; its department of
+    // two blanks shows as none. The edit abandons an insertion begun.
+    {.nom = "edition d'un seul de deux QSO identiques", .fichiers = {{Log, Qso(1) + Jumeau + Qso(3) + Jumeau}},
+     .etapes = {"clic Ajout_QSO", "clic Liste_QSO 4", "clic Edite_QSO", "?Status=", "?Indi_Q=DL1ABC", "?Dpt_Q=",
+         "?Prenom_Q=HANS", "clic Liste_QSO 2", "Observation_Q> qrp[F9]"},
+     .fichiers_apres = {{Log, Qso(1) + Jumeau + Qso(3) + Ligne("01/03/24 10:00 DL1ABC - HANS 59 59 SSB 14 | QRP")}}},
+    {.nom = "suppression d'un de deux QSO identiques, puis recuperation a sa place",
+     .fichiers = {{Log, Qso(1) + Qso(2) + Qso(3) + Qso(3) + Qso(4)}}, .etapes = {"clic Liste_QSO 4", "oui",
+         "clic Efface_QSO", "?Liste_QSO: lignes=4 ligne=4", "?Num_Q=5", "?focus=Indi_Q", "?Recupere: actif", "oui",
+         "clic Recupere"}, .messages = {"Voulez vous effacer le QSO avec F3ABC ?",
+         "Voulez vous recuperer le QSO avec F3ABC a 10:03 sur 7 Mhz en SSB"},
+     .attendus = {"Liste_QSO=" + Affichee(5, Qso(4)), "Num_Q=6", "Recupere: inactif"},
+     .fichiers_apres = {{Log, Qso(1) + Qso(2) + Qso(3) + Qso(3) + Qso(4)}}},
+    // A delete answered No enables recovery; one that fails (the log changed on the disk) leaves nothing
+    // to recover; a later delete answered No keeps the deleted QSO recoverable. The only QSO deleted,
+    // there is no current line any more.
+    {.nom = "suppressions refusees, echouees, et recuperation refusee", .fichiers = {{Log, Log_De(3)}},
+     .etapes = {"non", "clic Efface_QSO", "?Recupere: actif", "log 2", "oui", "clic Efface_QSO", "clic Recupere",
+         "?Recupere: inactif", "oui", "clic Efface_QSO", "non", "clic Efface_QSO", "non", "clic Recupere", "oui",
+         "clic Efface_QSO", "clic Edite_QSO"}, .messages = {"Voulez vous effacer le QSO avec F3ABC ?",
+         "Voulez vous effacer le QSO avec F3ABC ?", "Ce QSO n'est plus à sa place dans le log...",
+         "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme.",
+         "Voulez vous effacer le QSO avec F2ABC ?", "Voulez vous effacer le QSO avec F1ABC ?",
+         "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB",
+         "Voulez vous effacer le QSO avec F1ABC ?", "Cliquez sur une ligne pour la modifier"},
+     .fichiers_apres = {{Log, ""}}},
+    // Each QSO goes before the first one of the same moment or later: 1999 before 2000, before an equal
+    // moment, days read before months, after the last. An insertion checks for a duplicate and feeds the
+    // first-name memory as any QSO does.
+    {.nom = "insertion a sa place dans le temps", .fichiers = {{Log, ""}}, .etapes = {"clic Edite_QSO",
+         "clic Efface_QSO", "?Recupere: inactif", "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO",
+         "?Date_Q Heure_Q Label10 Label6: visible", "> G4AAA\rjohn\r\r\r\r010100\r1002\r\r", "?Status=",
+         "?Date_Q: cache", "clic Ajout_QSO", "> G4BBB\rjohn\r\r\r\r311299\r2359\r\r", "clic Ajout_QSO",
+         "> G4CCC\rjohn\r\r\r\r010100\r1002\r\r", "clic Ajout_QSO", "> G4DDD\rjohn\r\r\r\r020100\r0800\r\r",
+         "clic Ajout_QSO", "non", "> G4AAA\r\r\r\r\r010200\r0700\r\r"},
+     .messages = {"Cliquez sur une ligne pour la modifier", "Cliquez sur une ligne pour l'annuler",
+         "G4AAA JOHN Deja contacté le 01/01/00 a 10:02 sur 3.5 Mhz. Annuler la saisie ?"},
+     .attendus = Pret + QStringList{"Num_Q=6", "Status="},
+     .fichiers_apres = {{Log, Ligne("31/12/99 23:59 G4BBB - JOHN 59 59 SSB 3.5") +
+         Ligne("01/01/00 10:02 G4CCC - JOHN 59 59 SSB 3.5") + Ligne("01/01/00 10:02 G4AAA - JOHN 59 59 SSB 3.5") +
+         Ligne("02/01/00 08:00 G4DDD - JOHN 59 59 SSB 3.5") + Ligne("01/02/00 07:00 G4AAA - JOHN 59 59 SSB 3.5")},
+         {Memoire, "G4AAA           JOHN\r\nG4BBB           JOHN\r\n"
+                    "G4CCC           JOHN\r\nG4DDD           JOHN\r\n"}}},
+    // The first key of each field replaces its text, Enter without typing keeps it, and Enter as the first
+    // key of the remarks empties them. A new QSO is typed as usual; retype off, an edit appends.
+    {.nom = "refrappe pendant l'edition", .fichiers = {{Log, Qso(1) + Qso(2)}}, .etapes = {"menu Mnu_Refrappe_Oui",
+         "?$Mode_Refrappe=True", "clic Edite_QSO", "> g", "?Indi_Q=G", "> 4abc\r\r\r\r\r", "?Observation_Q=",
+         "?focus=Date_Q", "> \r1130\r\r", "> g4abc\rs", "?Prenom_Q=JEANs", "clic Annule_Q", "menu Mnu_Refrappe_Non",
+         "clic Edite_QSO", "> [Fin]p"}, .attendus = {"Indi_Q=G4ABCP"},
+     .fichiers_apres = {{Log, Qso(1) + Ligne("01/03/24 11:30 G4ABC 75 JEAN 59 59 SSB 7")}}},
+    {.nom = "edition apres une recuperation qui decale les numeros", .fichiers = {{Log, Log_De(4)}},
+     .etapes = {"clic Liste_QSO 2", "oui", "clic Efface_QSO", "clic Liste_QSO 3", "clic Edite_QSO", "oui",
+         "clic Recupere", "Observation_Q> qrp[+]"}, .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
+         "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB"},
+     .fichiers_apres = {{Log, Log_De(3) + Qso(4, "QRP")}}},
+};
+// clang-format on
+
+// clang-format off
+using E = Environnement_Test;
+Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
+    {"horloge", [](QWidget*, E& env, const QString& a) {
+         env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
+    {"tic", [](QWidget* f, E&, const QString&) { static_cast<Saisie_QSO*>(f)->Timer1_Timer(); }},
+    // Put into a field at once: typing would bring the automatic separators. A line edit's text passes its
+    // checks of characters.
+    {"texte", [](QWidget* f, E&, const QString& a) {
+         if (auto* liste = f->findChild<QComboBox*>(a.section(' ', 0, 0))) {
+             return liste->setEditText(a.section(' ', 1));
+         }
+         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->clear();
+         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->insert(a.section(' ', 1)); }},
+    {"activation", [](QWidget*, E&, const QString& numero) { activation.valeurs.Num_Activite = numero; }},
+    {"log", [](QWidget*, E& env, const QString& lignes) { env.Ecrire_Fichier(Log, Log_De(lignes.toInt())); }},
+    // A folder where the log should be: no write can reach it.
+    {"log_dossier", [](QWidget*, E& env, const QString&) {
+         QVERIFY(QFile::remove(QDir(env.Dossier()).filePath(Log)) && QDir(env.Dossier()).mkdir(Log)); }},
+    {"fermer", [](QWidget* f, E&, const QString&) { f->close(); }},
+    {"fins", [](QWidget*, E& env, const QString& fois) { QCOMPARE(env.fins_programme, fois.toInt()); }}});
+// clang-format on
+
+} // namespace
 
 class Test_Saisie_QSO : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Fenetre_Saisie> m;
-
-    QStringList Horloge(int jour, int heure, int minute) {
-        m->env.horloge.Regler(QDateTime(QDate(2012, 7, jour), QTime(heure, minute, 59), Qt::UTC), 120);
-        m->fenetre->Timer1_Timer();
-        return m->Textes({"Label37", "Label34", "Label33"});
+    void Jouer(const std::vector<Cas>& table) {
+        activation = Activation_Test();
+        Fenetre.Jouer(table);
     }
 
 private Q_SLOTS:
-    void init() { m = std::make_unique<Fenetre_Saisie>(); }
-    void cleanup() {
-        m->env.Verifier_Reponses();
-        m.reset();
-    }
+    void ouverture_data() { Scenario::Lignes(Ouverture); }
+    void ouverture() { Jouer(Ouverture); }
+    void saisie_data() { Scenario::Lignes(Saisie); }
+    void saisie() { Jouer(Saisie); }
+    void edition_data() { Scenario::Lignes(Edition); }
+    void edition() { Jouer(Edition); }
 
-    void ouverture_sur_une_nouvelle_activation_puis_un_log_de_25_lignes() {
-        m->env.Ecrire_Fichier(m->Nom_Log(), {});
-        m->Ouvrir();
-        QCOMPARE(m->Liste_QSO()->count(), 0);
-        QCOMPARE(Fenetre_Saisie::Focus(), QStringLiteral("Indi_Q"));
-        QCOMPARE(Couleur(m->Champ("Indi_Q")), Vert_Clair);
-        QCOMPARE(
-            m->Actifs({"Dpt_Q", "Prenom_Q", "QRKR_Q", "QRKE_Q", "Observation_Q", "Valide_Q", "Recupere"}),
-            QStringList{});
-        QCOMPARE(m->Visibles({"Date_Q", "Heure_Q", "Label10", "Label6"}), QStringList{});
-        QCOMPARE(m->Textes({"Num_Q", "Mode_Q", "Bande_Q", "QRKR_Q", "QRKE_Q", "Label1", "Label4", "Label21"}),
-                 (QStringList{"1", "SSB", "3.5", "59", "59", "Assistant d'activité de F/ON4XYZ/P", "5590",
-                              "Halloy"}));
-        QVERIFY(m->env.messages.textes.isEmpty());
-        // The list's fixed pitch keeps every column under the header.
-        QVERIFY(Chasse_Fixe(m->Liste_QSO()->font()));
-        QCOMPARE(m->Label("Entete")->font(), m->Liste_QSO()->font());
+    // A new activation: every control, the list's fixed pitch under its header, and the activation line
+    // with or without logger and type.
+    void controles_a_l_ouverture() {
+        Environnement_Test env;
+        env.Ecrire_Fichier(Log, {});
+        activation = Activation_Test();
+        auto fenetre = std::make_unique<Saisie_QSO>(env.services(), activation);
+        fenetre->show();
+        QVERIFY(QTest::qWaitForWindowActive(fenetre.get()));
+        fenetre->Timer1_Timer();
+        const QStringList attendue = Table_Attendue(QStringLiteral(R"T(
+Saisie_QSO "  Maravel    Revision  1.0.0" [Mnu_Fichier Mnu_Setup Mnu_Imprimer Mnu_Sauvegarder Mnu_Afficher Mnu_Etique Mnu_Help]
+Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_C_Trafic Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF" inactif
+Mnu_C_Trafic "Exporter au format C_Trafic" inactif | Mnu_Quitter "Quitter"
+Mnu_Setup "Setup" [Mnu_QTR Mnu_Differee Mnu_Refrappe] | Mnu_QTR "QTR" [Mnu_UTC_Oui Mnu_UTC_Non]
+Mnu_UTC_Oui "Heure UTC" coche | Mnu_UTC_Non "Heure Locale"
+Mnu_Differee "Saisie differée" [Mnu_Diff_Non Mnu_Diff_Oui] | Mnu_Diff_Non "NON" coche | Mnu_Diff_Oui "OUI"
+Mnu_Refrappe "Mode Refrappe" [Mnu_Refrappe_Non Mnu_Refrappe_Oui] | Mnu_Refrappe_Non "NON" coche | Mnu_Refrappe_Oui "OUI"
+Mnu_Imprimer "Imprimer" [Mnu_Imp_Log] | Mnu_Imp_Log "le log de l'activité" inactif
+Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité" inactif
+Mnu_Afficher "Afficher" [Mnu_Aff_Log] | Mnu_Aff_Log "le log de l'activité" inactif
+Mnu_Etique "Etiquettes" [Mnu_Etiquettes] | Mnu_Etiquettes "Imprimer les étiquettes pour QSL" inactif
+Mnu_Help "Aide" [Mnu_Historique Mnu_Mode_Emploi Mnu_Maj Mnu_A_Propos] | Mnu_Historique "Historique" inactif
+Mnu_Mode_Emploi "Mode d'emploi" inactif | Mnu_Maj "Mise a jour du programme" inactif | Mnu_A_Propos "A Ppropos" inactif
+Frame1 "" | Label1 "Assistant d'activité de F/ON4XYZ/P" | Frame2 "Activité" | Label19 "Commune :" | Label21 "Halloy"
+Label3 "Activation Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log F/ON4XYZ/P"
+Label7 "N° du C P :" | Label4 "5590" | Frame6 "" | Label37 "14:25 Utc" | Label34 "14:25 Loc" inactif
+Frame5 "" | Label33 "01/03/24" | Frame3 "" | Status "" | Label2 "N° QSO" | Num_Q "1" jaune
+Label10 "Date" cache | Date_Q "" jaune cache | Label6 "Heure" cache | Heure_Q "" jaune cache
+Label5 "Indicatif" | Indi_Q "" vert | Label8 "Dpt" | Label9 "Prénom" | Label11 "Rst R" | Label12 "Rst E"
+Dpt_Q "" bulle "Si tout est correct, appuyez sur la touche "+", F10", "F11", F12", "F13"  ou sur le bouton validez" jaune inactif
+Prenom_Q "" bulle "Si tout est correct, appuyez sur la touche "+", F10", "F11", F12", "F13"  ou sur le bouton validez" jaune inactif
+QRKR_Q "59" bulle "Si tout est correct, appuyez sur la touche "+", F10", "F11", F12", "F13"  ou sur le bouton validez" jaune inactif
+QRKE_Q "59" bulle "Si tout est correct, appuyez sur la touche "+", F10", "F11", F12", "F13"  ou sur le bouton validez" jaune inactif
+Label13 "Mode" | Mode_Q "SSB" jaune [SSB CW] | Label14 "Bande (Mhz)" | Bande_Q "3.5" jaune [1.8 3.5 7 10 14 18 21 24 28 50 144]
+Label15 "Observations" | Observation_Q "" jaune inactif | Valide_Q "Validez" bulle "Valide le QSO entré" inactif
+Annule_Q "Annuler  une saisie" bulle "Annule les saisies en cours"
+Edite_QSO "Editer un QSO" bulle "Selectionnez un QSO dans la liste des QSO puis cliquer sur le bouton "Editer un QSO""
+Efface_QSO "Supprimer un QSO" bulle "Selectionnez un QSO dans la liste des QSO puis cliquer sur le bouton "Supprimer un QSO""
+Recupere "Recuperer un QSO" inactif | Ajout_QSO "Inserer un QSO"
+Recherche "Rechercher un QSO" bulle "Permet la recherche d'un QSO par Indicatif, Date ou Departement" inactif
+Frame4 "Liste des QSO" | Liste_QSO "" bulle "Cliquez sur un QSO pour l'editer ou l'effacer" lignes=0
+Entete "   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    E   Mode     Bande      Observations"
+Label18 "Maravel_ON  -  assistant de log pour les activations radioamateurs" inactif)T"));
+        QCOMPARE(Table_Des_Controles(fenetre.get()), attendue);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Indi_Q"));
+        auto* liste = fenetre->findChild<QListWidget*>(QStringLiteral("Liste_QSO"));
+        QVERIFY(Chasse_Fixe(liste->font()));
+        QCOMPARE(fenetre->findChild<QLabel*>(QStringLiteral("Entete"))->font(), liste->font());
 
         const QString suite = QStringLiteral(" Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log ");
-        const QString cas[][3] = {{"", "Activation", "Activation" + suite + "F/ON4XYZ/P"},
-                                  {"F4ABC", "Château", "Château" + suite + "F4ABC"},
+        const QString cas[][3] = {{"F4ABC", "Château", "Château" + suite + "F4ABC"},
                                   {"F4ABC", "", "Activation" + suite + "F4ABC"}};
         for (const auto& [logger, type, attendu] : cas) {
-            m->setup.valeurs.Logger = logger;
-            m->setup.valeurs.Type_Activite = type;
-            m->Ouvrir();
-            QCOMPARE(m->Label("Label3")->text(), attendu);
+            activation.valeurs.Logger = logger;
+            activation.valeurs.Type_Activite = type;
+            fenetre = std::make_unique<Saisie_QSO>(env.services(), activation);
+            QCOMPARE(fenetre->findChild<QLabel*>(QStringLiteral("Label3"))->text(), attendu);
         }
-
-        // A log of 25 lines: the last one is the current line.
-        QByteArray log;
-        for (int i = 1; i <= 25; ++i) {
-            log += Ligne("01/03/24", qPrintable(QStringLiteral("10:%1").arg(i, 2, 10, QLatin1Char('0'))),
-                         qPrintable(QStringLiteral("F%1ABC").arg(i)), "75", "JEAN", "59", "59", "SSB", "7");
-        }
-        m->env.Ecrire_Fichier(m->Nom_Log(), log);
-        m->Ouvrir();
-        QCOMPARE(m->Liste_QSO()->count(), 25);
-        QCOMPARE(m->Liste_QSO()->item(0)->text(),
-                 QStringLiteral("   1  ") + QString::fromLatin1(log.left(104)));
-        QCOMPARE(m->Liste_QSO()->currentRow(), 24);
-        QCOMPARE(QByteArray::fromStdString(m->fenetre->Ligne_Log_Selectionnee()) + "\r\n", log.right(106));
-        QCOMPARE(m->Champ("Num_Q")->text(), QStringLiteral("26"));
-        QCOMPARE(Fenetre_Saisie::Focus(), QStringLiteral("Indi_Q"));
-    }
-
-    void reglages_lus_a_l_ouverture_data() {
-        QTest::addColumn<QStringList>("stockes");
-        QTest::addColumn<QStringList>("vus"); // mode, band, both reports, then the store after the opening
-        const struct {
-            const char* nom;
-            QStringList stockes, vus;
-        } cas[] = {
-            {"CW sur 14", {"1", "4"}, {"CW", "14", "599", "599", "1", "4"}},
-            {"nom CW converti", {"CW", "7"}, {"SSB", "3.5", "59", "59", "0", "1"}},
-            {"nom SSB converti", {"SSB", "10"}, {"SSB", "3.5", "59", "59", "0", "1"}},
-            {"texte tapé", {"-1", "-1"}, {"", "", "59", "59", "-1", "-1"}},
-            {"valeur illisible", {"x", "99"}, {"SSB", "3.5", "59", "59", "x", "99"}},
-        };
-        for (const auto& c : cas) {
-            QTest::newRow(c.nom) << c.stockes << c.vus;
-        }
-    }
-    void reglages_lus_a_l_ouverture() {
-        QFETCH(QStringList, stockes);
-        m->env.reglages().Ecrire(QStringLiteral("Mode Activite"), stockes[0]);
-        m->env.reglages().Ecrire(QStringLiteral("Bande Activite"), stockes[1]);
-        m->Ouvrir();
-        QTEST(m->Textes({"Mode_Q", "Bande_Q", "QRKR_Q", "QRKE_Q"}) +
-                  m->Reglages_Lus({"Mode Activite", "Bande Activite"}),
-              "vus");
-    }
-
-    // One line a menu: each item's caption, "[x]" when checked, "-" when disabled, a sub-menu's in brackets.
-    // Then "Heure UTC" is checked whatever the store says, and retype is restored from it.
-    void menus_dans_leur_ordre() {
-        m->Ouvrir();
-        const std::function<QString(QMenu*)> decrire = [&](QMenu* menu) {
-            QStringList items;
-            for (QAction* item : menu->actions()) {
-                items << item->text() + (item->menu() ? " (" + decrire(item->menu()) + ")" : QString()) +
-                             (item->isChecked() ? " [x]" : "") + (item->isEnabled() ? "" : " -");
-            }
-            return items.join(QStringLiteral(" | "));
-        };
-        QStringList vus;
-        for (QAction* titre : m->fenetre->menuBar()->actions()) {
-            vus << titre->text() + QStringLiteral(": ") + decrire(titre->menu());
-        }
-        QCOMPARE(vus, (QStringList{
-                          "Fichiers: Exporter au format ADIF - | Exporter au format C_Trafic - | Quitter",
-                          "Setup: QTR (Heure UTC [x] | Heure Locale) | Saisie differée (NON [x] | OUI) | "
-                          "Mode Refrappe (NON [x] | OUI)",
-                          "Imprimer: le log de l'activité -",
-                          "Sauvegarder: le log de l'activité -",
-                          "Afficher: le log de l'activité -",
-                          "Etiquettes: Imprimer les étiquettes pour QSL -",
-                          "Aide: Historique - | Mode d'emploi - | Mise a jour du programme - | A Ppropos -",
-                      }));
-
-        m->env.reglages().Ecrire_Booleen(QStringLiteral("Heure UTC"), false);
-        m->env.reglages().Ecrire_Booleen(QStringLiteral("Mode_Refrappe"), true);
-        m->Ouvrir();
-        QVERIFY(m->Menu("Mnu_UTC_Oui")->isChecked());
-        QVERIFY(m->Menu("Mnu_Refrappe_Oui")->isChecked());
-    }
-
-    // Two hours east of Greenwich: the local day starts two hours before the UTC one.
-    void horloge_des_deux_bases_de_temps() {
-        m->Ouvrir();
-        QCOMPARE(Horloge(2, 23, 59), (QStringList{"23:59 Utc", "01:59 Loc", "02/07/12"}));
-        QCOMPARE(m->Actifs({"Label37", "Label34"}), QStringList{"Label37"});
-
-        m->Menu("Mnu_UTC_Non")->trigger();
-        QVERIFY(!m->env.Reglages_Relus().Lire_Booleen(QStringLiteral("Heure UTC"), true));
-        QCOMPARE(Horloge(2, 22, 5), (QStringList{"22:05 Utc", "00:05 Loc", "03/07/12"}));
-        QCOMPARE(m->Actifs({"Label37", "Label34"}), QStringList{"Label34"});
-
-        m->Menu("Mnu_UTC_Oui")->trigger();
-        QVERIFY(m->env.Reglages_Relus().Lire_Booleen(QStringLiteral("Heure UTC"), false));
-        QCOMPARE(Horloge(3, 0, 0), (QStringList{"00:00 Utc", "02:00 Loc", "03/07/12"}));
-    }
-
-    void fermeture_et_quitter_terminent_le_programme() {
-        m->Ouvrir();
-        m->fenetre->close();
-        QCOMPARE(m->env.fins_programme, 1);
-        m->Ouvrir();
-        m->Menu("Mnu_Quitter")->trigger();
-        QCOMPARE(m->env.fins_programme, 2);
+        QVERIFY(env.messages.textes.isEmpty());
     }
 };
 

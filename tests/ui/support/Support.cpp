@@ -6,16 +6,12 @@
 #include <QFile>
 #include <QTest>
 
-void Messages_Test::Information(const QString& texte) {
-    textes << texte;
-}
-
 bool Messages_Test::Question(const QString& texte) {
     textes << texte;
     questions << texte;
     if (m_reponses.empty()) {
         inattendus << texte;
-        QTest::qFail(qPrintable(QStringLiteral("Question inattendue : ") + texte), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("unexpected question: " + texte), __FILE__, __LINE__);
         return false;
     }
     const bool oui = m_reponses.front();
@@ -23,27 +19,11 @@ bool Messages_Test::Question(const QString& texte) {
     return oui;
 }
 
-namespace {
-Maravel::Moment Vers_Moment(const QDateTime& t) {
-    return {t.date().year(), t.date().month(),  t.date().day(),
-            t.time().hour(), t.time().minute(), t.time().second()};
-}
-} // namespace
-
-Maravel::Moment Horloge_Test::UTC() const {
-    return Vers_Moment(m_utc);
-}
-
-Maravel::Moment Horloge_Test::Local() const {
-    return Vers_Moment(m_utc.addSecs(static_cast<qint64>(m_decalage) * 60));
-}
-
 Environnement_Test::Environnement_Test()
-    : m_reglages(std::make_unique<Reglages>(m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")))) {
-    m_services.reset(new Services{messages, *m_reglages, horloge, m_fichiers,
-                                  std::filesystem::path(m_dossier.path().toStdU16String()),
-                                  [this] { ++fins_programme; }, impression});
-}
+    : m_reglages(std::make_unique<Reglages>(Fichier_Reglages())),
+      m_services(new Services{messages, *m_reglages, horloge, m_fichiers,
+                              std::filesystem::path(m_dossier.path().toStdU16String()),
+                              [this] { ++fins_programme; }, impression}) {}
 
 void Environnement_Test::Ecrire_Fichier(const QString& nom, const QByteArray& octets) const {
     QFile fichier(m_dossier.filePath(nom));
@@ -53,18 +33,11 @@ void Environnement_Test::Ecrire_Fichier(const QString& nom, const QByteArray& oc
 
 QByteArray Environnement_Test::Lire_Fichier(const QString& nom) const {
     QFile fichier(m_dossier.filePath(nom));
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return fichier.readAll();
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
 }
 
 bool Environnement_Test::Existe(const QString& nom) const {
     return QFile::exists(m_dossier.filePath(nom));
-}
-
-Reglages Environnement_Test::Reglages_Relus() const {
-    return Reglages(m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")));
 }
 
 void Environnement_Test::Verifier_Reponses() const {
@@ -75,4 +48,16 @@ void Environnement_Test::Verifier_Reponses() const {
 QByteArray En_1252(const QString& texte) {
     const std::string octets = Vers_1252(texte);
     return QByteArray(octets.data(), static_cast<qsizetype>(octets.size()));
+}
+
+QByteArray Ligne(const QByteArray& champs) {
+    const qsizetype barre = champs.indexOf('|');
+    const QList<QByteArray> c = (barre < 0 ? champs : champs.left(barre)).simplified().split(' ');
+    constexpr int largeurs[] = {10, 7, 14, 4, 17, 4, 4, 6};
+    QByteArray ligne;
+    for (int i = 0; i < 8; ++i) {
+        ligne += (c.value(i) == "-" ? QByteArray() : c.value(i)).leftJustified(largeurs[i], ' ');
+    }
+    const QByteArray observations = barre < 0 ? QByteArray() : champs.mid(barre + 1).trimmed();
+    return ligne + c.value(8).rightJustified(3, ' ') + " Mhz " + observations.leftJustified(30, ' ') + "\r\n";
 }

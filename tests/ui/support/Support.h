@@ -5,6 +5,7 @@
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
 #include "Impression_Test.h"
+#include "ui/Activation_Courante.h"
 #include "ui/Services.h"
 
 #include <QByteArray>
@@ -17,33 +18,31 @@
 
 class Messages_Test final : public Messages {
 public:
-    void Information(const QString& texte) override;
+    void Information(const QString& texte) override { textes << texte; }
     bool Question(const QString& texte) override;
-
-    // Queues the answer of the next question (true: Yes).
-    void Repondre(bool oui) { m_reponses.push_back(oui); }
-
-    QStringList textes;     // every text shown, notices and questions, in order
-    QStringList questions;  // questions only
-    QStringList inattendus; // questions that found no queued answer
+    void Repondre(bool oui) { m_reponses.push_back(oui); } // queues the next answer (true: Yes)
     std::size_t Reponses_Restantes() const { return m_reponses.size(); }
+    QStringList textes, questions, inattendus; // every text shown in order; the questions; those unanswered
 
 private:
     std::deque<bool> m_reponses;
 };
 
-// UTC is set by the test; local time is UTC shifted by a fixed offset (a zone east of Greenwich is a
-// positive offset).
+// UTC is set by the test; local time is UTC shifted by a fixed offset (east of Greenwich: positive).
 class Horloge_Test final : public Maravel::Horloge {
 public:
     void Regler(const QDateTime& utc, int decalage_minutes = 0) {
         m_utc = utc;
         m_decalage = decalage_minutes;
     }
-    Maravel::Moment UTC() const override;
-    Maravel::Moment Local() const override;
+    Maravel::Moment UTC() const override { return Moment(m_utc); }
+    Maravel::Moment Local() const override { return Moment(m_utc.addSecs(m_decalage * 60LL)); }
 
 private:
+    static Maravel::Moment Moment(const QDateTime& t) {
+        return {t.date().year(), t.date().month(),  t.date().day(),
+                t.time().hour(), t.time().minute(), t.time().second()};
+    }
     QDateTime m_utc = QDateTime(QDate(2024, 3, 1), QTime(14, 25, 0), Qt::UTC);
     int m_decalage = 0;
 };
@@ -53,19 +52,19 @@ public:
     Environnement_Test();
 
     Services& services() { return *m_services; }
+    Reglages& reglages() { return *m_reglages; }
     Messages_Test messages;
     Horloge_Test horloge;
     Impression_Test impression;
-    Reglages& reglages() { return *m_reglages; }
     int fins_programme = 0;
 
     QString Dossier() const { return m_dossier.path(); }
     void Ecrire_Fichier(const QString& nom, const QByteArray& octets) const;
     QByteArray Lire_Fichier(const QString& nom) const;
     bool Existe(const QString& nom) const;
-    // A fresh store on another file, as after a restart of the program on the same machine.
-    Reglages Reglages_Relus() const;
-
+    // A fresh store on the same file, as after a restart of the program on the same machine.
+    Reglages Reglages_Relus() const { return Reglages(Fichier_Reglages()); }
+    QString Fichier_Reglages() const { return m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")); }
     // Fails the current test when a question had no queued answer or a queued answer was not used.
     void Verifier_Reponses() const;
 
@@ -79,3 +78,15 @@ private:
 
 // Text that a test expects in a file: "é" and "°" become their single Windows-1252 byte.
 QByteArray En_1252(const QString& texte);
+
+// The activation an entry window under test logs into, as the set-up window's fields would hold it.
+class Activation_Test final : public Source_Activation {
+public:
+    Activation_Affichee valeurs{"F/ON4XYZ/P", {},       "DMF-123",    "Château de Halloy",
+                                "5590",       "Halloy", "Activation", "12/11/05"};
+    Activation_Affichee Activation() const override { return valeurs; }
+};
+
+// A log line as the program must write it, from its fields separated by blanks ("-" for an empty one)
+// and the remarks after a "|": "01/03/24 14:25 F1ABC 75 JEAN 59 59 SSB 3.5 | QRP".
+QByteArray Ligne(const QByteArray& champs);

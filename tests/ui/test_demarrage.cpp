@@ -1,0 +1,188 @@
+// Start-up: the folder's lock, values entering the set-up fields, a store that cannot be written, the clock.
+
+#include "Scenario.h"
+#include "ui/Horloge_Douteuse.h"
+#include "ui/Saisie_QSO.h"
+#include "ui/Setup.h"
+#include "ui/Valeurs_Entrantes.h"
+#include "ui/Verrou.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLockFile>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTest>
+
+#include <optional>
+#include <tuple>
+
+const QString Reprise = QStringLiteral("Le dossier des données porte le verrou d'une session de Maravel_ON "
+                                       "qui ne semble plus ouverte :\n%D\n");
+const QString Controle =
+    QStringLiteral("il contient un caractère de contrôle (retour à la ligne, tabulation…)");
+const QString Horloge_Fausse = QStringLiteral(
+    "La date de l'ordinateur semble fausse : il indique le %1 (heure locale), avant même la "
+    "création de ce programme (le 01/12/2026).\nChaque QSO prend sa date et son heure de cette "
+    "horloge : corrigez la date et l'heure de l'ordinateur.");
+
+const QDateTime Pose(QDate(2026, 5, 1), QTime(8, 30), Qt::UTC);
+
+class Test_Demarrage : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Environnement_Test> m_env;
+
+    void Repartir() { cleanup(), init(); }
+    QString Textes() const { return m_env->messages.textes.join(u'|'); } // at most one text is expected
+
+private Q_SLOTS:
+    void init() { m_env = std::make_unique<Environnement_Test>(); }
+    void cleanup() { m_env->Verifier_Reponses(); }
+
+    // Real lock files: a live copy here refuses, others are offered (No keeps them); bad folders say why.
+    void verrou_du_dossier() {
+        enum Avant { Aucun, Contenu, Vivant, Lien };
+        // Sub-folder, lock before, answer (Yes takes it), message (%D the folder, %H this computer).
+        using Cas = std::tuple<QString, Avant, QByteArray, std::optional<bool>, QString>;
+        const QString hote = QSysInfo::machineHostName();
+        const QString pose = "\nVerrou posé le : 01/05/2026 à 08:30\nVoulez-vous reprendre ce dossier ?";
+        const QString vide = Reprise + "Le fichier du verrou est vide ou illisible.\nOrdinateur : inconnu";
+        const QString ailleurs =
+            Reprise + "Il a été posé par un autre ordinateur : vérifiez que "
+                      "Maravel_ON n'y est plus ouvert sur ce dossier.\nOrdinateur : portable-du-club";
+        const QString mort = Reprise + "Le programme qui l'a posé sur cet ordinateur n'est plus en marche.\n";
+        const QString ouvert = "Maravel_ON est déjà ouvert sur ce dossier :\n%D\n";
+        const QString refus = "Le dossier des données ne peut pas être utilisé :\n%D\n";
+        const QString bloque = "un fichier porte le nom de ce dossier ou d'un dossier qui le contient.";
+        const QList<Cas> cas{
+            {"", Aucun, "", {}, ""},
+            {"", Contenu, "pas un verrou", false, vide + pose},
+            {"", Lien, "", true, vide + "\nVerrou posé le : inconnue\nVoulez-vous reprendre ce dossier ?"},
+            {"", Contenu, "4242\nMaravel_ON\nportable-du-club\n", true, ailleurs + pose},
+            {"", Contenu, "2147483647\nMaravel_ON\n" + hote.toUtf8() + "\n", false,
+             mort + "Ordinateur : %H" + pose},
+            {"", Vivant, "", {}, ouvert + "Utilisez la fenêtre déjà ouverte."},
+            {"/f/d", Aucun, "", {}, refus + bloque},
+            {"/" + QString(300, u'x'), Aucun, "", {}, refus + "le chemin est trop long."},
+        };
+        for (const auto& [sous_dossier, avant, contenu, oui, message] : cas) {
+            Repartir();
+            m_env->Ecrire_Fichier(QStringLiteral("f"), "x");
+            const QString dossier = m_env->Dossier() + sous_dossier;
+            const QString chemin = dossier + QStringLiteral("/Maravel_ON.verrou");
+            QLockFile vivant(chemin);
+            QVERIFY(avant != Vivant || vivant.lock());
+            QVERIFY(avant != Lien || QFile::link(dossier + "/parti", chemin));
+            QFile fichier(chemin);
+            QVERIFY(avant != Contenu ||
+                    (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) >= 0 && fichier.flush() &&
+                     fichier.setFileTime(Pose, QFileDevice::FileModificationTime)));
+            fichier.close();
+            if (oui) {
+                m_env->messages.Repondre(*oui);
+            }
+            const auto verrou = Prendre_Verrou(m_env->messages, dossier);
+            QCOMPARE(Textes(), QString(message).replace("%D", dossier).replace("%H", hote));
+            QCOMPARE(verrou != nullptr && verrou->isLocked(), oui.value_or(message.isEmpty()));
+            if (!verrou && avant == Contenu) {
+                QCOMPARE(m_env->Lire_Fichier(QStringLiteral("Maravel_ON.verrou")), contenu);
+            }
+        }
+    }
+
+    // Store values and list lines meet the rules of typed ones; a refused one leaves its field empty.
+    void valeurs_entrantes() {
+        QCOMPARE(Refus_Valeur_Entrante("  Sûr-lès-Halloy  ", 14).value_or("admis"), "admis");
+        QCOMPARE(Refus_Valeur_Entrante("F/ON4XYZ", 6).value_or("admis"), "il dépasse 6 caractères");
+        // From the list (a line's name) or the store, key or caption, value, field, refusal (empty: none).
+        using Cas = std::tuple<bool, QString, QString, const char*, QString>;
+        const QList<Cas> cas{
+            {false, "Nom Activite", "Château\r\nFaux", "Nom_Activite", Controle},
+            {false, "Indicatif", QStringLiteral("ON4") + QChar(u'\0') + "XYZ", "Activeur", Controle},
+            {false, "Type Activite", "Ch\u0081teau", "Type_Activite", Controle},
+            {false, "Logger", "ON4ABC\U0001F600", "Logger",
+             "il contient un caractère que les fichiers Windows-1252 ne peuvent pas garder"},
+            {false, "Indicatif", "ON4XYZ/P/MM", "Activeur", "10 caracteres maxi"},
+            {true, "Nom de l'Activité", "Halloy\tNord", "Nom_Activite", Controle},
+            {true, "Nom de l'Activité", "Chateau bien trop long pour lui", "Nom_Activite",
+             "30 caracteres maxi"},
+        };
+        for (const auto& [liste, nom, valeur, champ, refus] : cas) {
+            Repartir();
+            if (liste) {
+                m_env->Ecrire_Fichier(QStringLiteral("Liste_Activite.txt"),
+                                      "DMF-9        ON4XYZ     " + valeur.toLatin1().leftJustified(36) +
+                                          "     5590  Activation   12/11/05 \r\n");
+            } else {
+                m_env->reglages().Ecrire(nom, valeur);
+            }
+            Setup setup(m_env->services());
+            setup.Demarrer();
+            if (liste) {
+                auto* activites = setup.findChild<QListWidget*>(QStringLiteral("Liste_Activite"));
+                Q_EMIT activites->itemClicked(activites->item(0));
+            }
+            QCOMPARE(setup.findChild<QLineEdit*>(QLatin1String(champ))->text(),
+                     refus.isEmpty() ? valeur : "");
+            const QString notice = (liste ? "Le champ \"" + nom + "\" lu dans Liste_Activite.txt"
+                                          : "Le réglage \"" + nom + "\"") +
+                                   " a été ignoré : " + refus + ". Le champ reste vide.";
+            QCOMPARE(Textes(), refus.isEmpty() ? "" : notice);
+        }
+    }
+
+    // A store that cannot be written is told once; the values still hold until the program ends.
+    void reglages_non_enregistrables() {
+        const QList<std::pair<QString, QString>> cas{
+            {"/Assistant.ini", "un dossier porte le nom de ce fichier"},
+            {"/neuf/Assistant.ini", ""},
+        };
+        for (const auto& [nom, cause] : cas) {
+            Repartir();
+            const QString ini = m_env->Dossier() + nom;
+            QVERIFY(nom != "/Assistant.ini" || QDir().mkdir(ini));
+            auto reglages = std::make_unique<Reglages>(ini);
+            reglages->Signaler_Echecs(m_env->messages);
+            reglages->Ecrire(QStringLiteral("Indicatif"), QStringLiteral("ON4XYZ"));
+            reglages->Ecrire(QStringLiteral("Logger"), QStringLiteral("ON4ABC"));
+            reglages.reset();
+            const QString attendu =
+                "Les réglages ne peuvent pas être enregistrés :\n" + ini + "\n" + cause +
+                ".\nLe programme continue, mais les réglages changés pendant cette session "
+                "seront perdus à sa fermeture.";
+            QCOMPARE(Textes(), cause.isEmpty() ? "" : attendu);
+            QCOMPARE(Reglages(ini).Lire(QStringLiteral("Logger")), QString(cause.isEmpty() ? "ON4ABC" : ""));
+        }
+    }
+
+    // A name split by CR LF in the store is refused and the line saved is whole. The clock is checked when
+    // the entry window opens, on UTC (a local date already on the build day is no excuse), and told once.
+    void demarrage_complet() {
+        m_env->services().date_construction = QDate(2026, 12, 1);
+        m_env->horloge.Regler(QDateTime(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC), -300);
+        m_env->reglages().Ecrire(QStringLiteral("Indicatif"), QStringLiteral("ON4XYZ"));
+        m_env->reglages().Ecrire(QStringLiteral("N° Activite"), QStringLiteral("DMF-9"));
+        m_env->reglages().Ecrire(QStringLiteral("Nom Activite"), QStringLiteral("Halloy\r\nDMF-666"));
+        Setup setup(m_env->services());
+        setup.Demarrer();
+        setup.findChild<QLineEdit*>(QStringLiteral("Nom_Activite"))->setText(QStringLiteral("Halloy"));
+        m_env->messages.Repondre(true);
+        auto* saisie = setup.findChild<QPushButton*>(QStringLiteral("Saisie_des_QSO"));
+        QTest::mouseClick(saisie, Qt::LeftButton);
+        m_env->horloge.Regler(QDateTime(QDate(2026, 11, 30), QTime(23, 59), Qt::UTC), 120);
+        QTest::mouseClick(saisie, Qt::LeftButton);
+        QTest::mouseClick(saisie, Qt::LeftButton);
+        const QByteArray ligne = "DMF-9        ON4XYZ     Halloy" + QByteArray(99, ' ');
+        QCOMPARE(m_env->Lire_Fichier(QStringLiteral("Liste_Activite.txt")), ligne + "\r\n");
+        const QString en_cours = QStringLiteral("Activation en cours, pret pour continuer la saisie des QSO");
+        QCOMPARE(
+            m_env->messages.textes,
+            (QStringList{"Le réglage \"Nom Activite\" a été ignoré : " + Controle + ". Le champ reste vide.",
+                         "Enregistrer l'activité " + ligne + " ?",
+                         "Nouvelle Activation, pret pour demarrer la saisie des QSO", en_cours,
+                         Horloge_Fausse.arg("01/12/2026 à 01:59"), en_cours}));
+    }
+};
+
+QTEST_MAIN(Test_Demarrage)
+#include "test_demarrage.moc"
