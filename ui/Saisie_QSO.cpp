@@ -3,6 +3,7 @@
 #include "ui/Saisie_QSO.h"
 
 #include "core/Horloge.h"
+#include "ui/Affiche_Log.h"
 #include "ui/Entete_Colonnes.h"
 #include "ui/Sous_Programmes.h"
 
@@ -479,6 +480,10 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
         return;
     }
     Annule_Saisie();
+    // The display window shows one activation's log: it must not be taken for the new one's.
+    if (m_affiche_log != nullptr) {
+        m_affiche_log->close();
+    }
     m_activation = activation;
     m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one
     m_recupere->setEnabled(false);
