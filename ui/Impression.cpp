@@ -12,10 +12,9 @@ Imprimante_QPrinter::Imprimante_QPrinter(QPrinter& imprimante) : m_imprimante(im
     m_police.setPointSizeF(10);
 }
 
+// A job left unfinished is dropped, never sent half-printed.
 Imprimante_QPrinter::~Imprimante_QPrinter() {
-    if (m_peintre && m_peintre->isActive()) {
-        m_peintre->end();
-    }
+    Annuler_Document();
 }
 
 std::string Imprimante_QPrinter::Police() const {

@@ -1,7 +1,8 @@
 // The printed report through the real printer code: into a PDF file of more than one page, read back
-// with pdftotext, every word in its column under the header.
+// with pdftotext, every word in its column under the header; the printer's own font is back after it.
 
 #include "core/Imprimante.h"
+#include "core/Sorties.h"
 #include "ui/Impression.h"
 
 #include <QPrinter>
@@ -18,89 +19,56 @@ class Test_Impression : public QObject {
 
 private Q_SLOTS:
     void rapport_de_100_qso_en_pdf() {
-        const std::string entete = "     N\xB0    Date      QTR   Indicatif     Dpt   Prenom     RST R   E   Mode    "
-                                   "Bande         Observations";
-        std::vector<std::string> lignes = {"       Activation le 12/11/05 du DMF-123 le Ch\xE2teau par F/ON4XYZ/P", "",
-                                           std::string(22, ' ') + "Code Postal 5590   Commune Halloy", "", entete, ""};
+        std::vector<std::string> log;
         for (int n = 1; n <= 100; ++n) {
-            const std::string numero = std::to_string(n);
-            lignes.push_back("    " + numero + std::string(6 - numero.size(), ' ') + "01/03/24  10:00  F" + numero +
-                             "ABC" + std::string(10 - numero.size(), ' ') + "75  H\xC9L\xC8NE           59  59  SSB   "
-                             "  7 Mhz TR\xC8S BON SIGNAL");
+            log.push_back("01/03/24  10:00  F" + std::to_string(100 + n) +
+                          "ABC     75  H\xC9L\xC8NE           59  59  SSB     7 Mhz TR\xC8S BON SIGNAL");
         }
-        lignes.insert(lignes.end(), {"", std::string(37, ' ') + "R\xE9" "alis\xE9 par Maravel_ON"});
-
+        const auto lignes = Maravel::Lignes_Rapport(
+            {"F/ON4XYZ/P", "", "DMF-123", "Ch\xE2teau", "5590", "Halloy", "Activation", "12/11/05"}, log,
+            Maravel::Forme_Rapport::Impression);
         QTemporaryDir dossier;
-        const QString pdf = dossier.filePath(QStringLiteral("log.pdf"));
         QPrinter qprinter(QPrinter::HighResolution);
-        qprinter.setOutputFormat(QPrinter::PdfFormat);
-        qprinter.setOutputFileName(pdf);
+        qprinter.setOutputFileName(dossier.filePath(QStringLiteral("log.pdf")));
         Imprimante_QPrinter imprimante(qprinter);
-        imprimante.Police("Arial");
-        imprimante.Taille(11);
         QVERIFY(Maravel::Imprimer_Lignes(imprimante, "Courier New", 8, true, lignes));
-        // The printer's font is put back once the report is out.
-        QCOMPARE(imprimante.Police(), std::string("Arial"));
-        QCOMPARE(imprimante.Taille(), 11.0);
-        QVERIFY(!imprimante.Gras());
+        QVERIFY(imprimante.Police() != "Courier New" && imprimante.Taille() == 10 && !imprimante.Gras());
 
-        // Each word's place on the page: in a fixed-pitch font a word that starts in column c stands c
-        // advances right of the first column.
         QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        pdftotext.start("pdftotext", {"-bbox", qprinter.outputFileName(), "-"});
         QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) est introuvable");
-        const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        QVERIFY2(html.count(QStringLiteral("<page ")) >= 2, "le rapport passe sur une deuxième page");
-
-        struct Mot {
-            int page;
-            double y, x;
-            QString texte;
-        };
-        std::vector<Mot> mots;
-        static const QRegularExpression balise(
-            QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-        const QStringList pages = html.split(QStringLiteral("<page "));
-        for (int page = 0; page < pages.size(); ++page) {
-            for (auto it = balise.globalMatch(pages[page]); it.hasNext();) {
-                const auto m = it.next();
-                mots.push_back({page, m.captured(2).toDouble(), m.captured(1).toDouble(), m.captured(3)});
+        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split("<page ");
+        QCOMPARE(pages.size(), 3); // what comes before the first page, then two pages
+        // Each word's page and place in reading order (pdftotext gives them by blocks); below, the words
+        // printed with their column and line.
+        std::vector<std::tuple<int, double, double, QString>> mots;
+        static const QRegularExpression balise(R"#(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<)#");
+        for (int page = 1; page < pages.size(); ++page) {
+            for (const auto& m : balise.globalMatch(pages[page])) {
+                mots.emplace_back(page, m.captured(2).toDouble(), m.captured(1).toDouble(), m.captured(3));
             }
         }
-        // pdftotext gives the words by blocks: back to reading order, line by line.
-        std::sort(mots.begin(), mots.end(), [](const Mot& a, const Mot& b) {
-            return std::tie(a.page, a.y, a.x) < std::tie(b.page, b.y, b.x);
-        });
-        // The words of the expected lines, with their columns, in reading order.
-        std::vector<std::pair<int, QString>> attendus;
-        std::vector<std::size_t> rangs;
+        std::sort(mots.begin(), mots.end());
+        std::vector<std::tuple<int, QString, std::size_t>> attendus;
         for (std::size_t r = 0; r < lignes.size(); ++r) {
-            const QString ligne = QString::fromLatin1(lignes[r].data(), static_cast<qsizetype>(lignes[r].size()));
-            for (qsizetype c = 0; c < ligne.size(); ++c) {
-                if (ligne[c] != u' ' && (c == 0 || ligne[c - 1] == u' ')) {
-                    attendus.emplace_back(static_cast<int>(c), ligne.mid(c).section(u' ', 0, 0));
-                    rangs.push_back(r);
-                }
+            for (const auto& m : QRegularExpression("\\S+").globalMatch(QString::fromLatin1(lignes[r]))) {
+                attendus.emplace_back(static_cast<int>(m.capturedStart()), m.captured(), r);
             }
         }
         QCOMPARE(mots.size(), attendus.size());
-        // The advance from the header's first and last words.
-        std::size_t premier_entete = 0;
-        while (rangs[premier_entete] != 4) {
-            ++premier_entete;
-        }
-        std::size_t dernier_entete = premier_entete;
-        while (rangs[dernier_entete + 1] == 4) {
-            ++dernier_entete;
-        }
-        const double avance = (mots[dernier_entete].x - mots[premier_entete].x) /
-                              (attendus[dernier_entete].first - attendus[premier_entete].first);
-        const double marge = mots[premier_entete].x - attendus[premier_entete].first * avance;
+        // In a fixed-pitch font a word in column c stands c advances right of the first column: the
+        // advance is taken from the header's first and last words (line 5).
+        const auto premier =
+            std::find_if(attendus.begin(), attendus.end(), [](auto& a) { return get<2>(a) == 4; });
+        const auto dernier = std::find_if(premier, attendus.end(), [](auto& a) { return get<2>(a) > 4; }) - 1;
+        const auto x = [&](auto it) { return get<2>(mots[static_cast<std::size_t>(it - attendus.begin())]); };
+        const double avance = (x(dernier) - x(premier)) / (get<0>(*dernier) - get<0>(*premier));
+        const double marge = x(premier) - get<0>(*premier) * avance;
         for (std::size_t i = 0; i < mots.size(); ++i) {
-            QCOMPARE(mots[i].texte, attendus[i].second);
-            const double colonne = (mots[i].x - marge) / avance;
-            QVERIFY2(std::abs(colonne - attendus[i].first) < 0.2,
-                     qPrintable(attendus[i].second + QStringLiteral(" en colonne ") + QString::number(colonne)));
+            QCOMPARE(get<3>(mots[i]), get<1>(attendus[i]));
+            const double colonne = (get<2>(mots[i]) - marge) / avance;
+            QVERIFY2(std::abs(colonne - get<0>(attendus[i])) < 0.2,
+                     qPrintable(get<1>(attendus[i]) + " en colonne " + QString::number(colonne)));
         }
     }
 };

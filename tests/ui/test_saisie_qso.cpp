@@ -311,7 +311,8 @@ private Q_SLOTS:
         fenetre->show();
         QVERIFY(QTest::qWaitForWindowActive(fenetre.get()));
         fenetre->Timer1_Timer();
-        const QStringList attendue = Table_Attendue(QStringLiteral(R"T(
+        const QStringList attendue =
+            Table_Attendue(QStringLiteral(R"T(
 Saisie_QSO "  Maravel    Revision  1.0.0" [Mnu_Fichier Mnu_Setup Mnu_Imprimer Mnu_Sauvegarder Mnu_Afficher Mnu_Etique Mnu_Help]
 Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_C_Trafic Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF"
 Mnu_C_Trafic "Exporter au format C_Trafic" | Mnu_Quitter "Quitter"
@@ -346,7 +347,7 @@ Recherche "Rechercher un QSO" bulle "Permet la recherche d'un QSO par Indicatif,
 Frame4 "Liste des QSO" | Liste_QSO "" bulle "Cliquez sur un QSO pour l'editer ou l'effacer" lignes=0
 Entete "   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    E   Mode     Bande      Observations"
 Label18 "Maravel_ON  -  assistant de log pour les activations radioamateurs" inactif)T") +
-                                                    QStringLiteral("\nMnu_Apercu_Log \"Aperçu du log de l'activité\""));
+                           QStringLiteral("\nMnu_Apercu_Log \"Aperçu du log de l'activité\""));
         QCOMPARE(Table_Des_Controles(fenetre.get()), attendue);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Indi_Q"));
         auto* liste = fenetre->findChild<QListWidget*>(QStringLiteral("Liste_QSO"));

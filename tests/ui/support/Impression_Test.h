@@ -3,6 +3,7 @@
 // print dialog is accepted and whether the job goes through.
 
 #include "ui/Impression.h"
+#include "ui/Sous_Programmes.h"
 
 #include <QStringList>
 
@@ -27,7 +28,7 @@ public:
         appels << QStringLiteral("gras ") + QString::number(gras ? 1 : 0);
     }
     void Ligne(std::string_view texte) override {
-        appels << QStringLiteral("ligne ") + QString::fromLatin1(texte.data(), static_cast<qsizetype>(texte.size()));
+        appels << QStringLiteral("ligne ") + Depuis_1252(texte);
     }
     bool Fin_Document() override {
         appels << QStringLiteral("fin");
