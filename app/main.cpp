@@ -2,8 +2,8 @@
 
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
-#include "ui/Impression.h"
 #include "ui/Horloge_Douteuse.h"
+#include "ui/Impression.h"
 #include "ui/Services.h"
 #include "ui/Setup.h"
 #include "ui/Verrou.h"
@@ -60,9 +60,13 @@ int main(int argc, char* argv[]) {
     Maravel::Horloge_Systeme horloge;
     Maravel::Systeme_Fichiers_Reel fichiers;
     Impression_Qt impression;
-    Services services{
-        messages, reglages, horloge, fichiers, std::filesystem::path(dossier.toStdU16String()),
-        [] { QCoreApplication::quit(); }, impression};
+    Services services{messages,
+                      reglages,
+                      horloge,
+                      fichiers,
+                      std::filesystem::path(dossier.toStdU16String()),
+                      [] { QCoreApplication::quit(); },
+                      impression};
     services.date_construction = QDate::fromString(QStringLiteral(MARAVEL_DATE_CONSTRUCTION), Qt::ISODate);
 
     Setup setup(services);

@@ -1,7 +1,7 @@
 #include "ui/Affiche_Log.h"
 
-#include "core/Qso.h"
 #include "core/Journal.h"
+#include "core/Qso.h"
 #include "core/Sorties.h"
 #include "ui/Entete_Colonnes.h"
 #include "ui/Sous_Programmes.h"
@@ -81,7 +81,8 @@ void Affiche_Log::Charger(const Activation_Affichee& activation) {
     m_label2->setText(Depuis_1252(Maravel::Entete_Affiche_Log));
     m_label3->setText(Depuis_1252(Maravel::Titre_Affiche_Log(Vers_1252(activation.Num_Activite))));
     m_liste_qso->clear();
-    const Maravel::Journal journal(m_services.fichiers, m_services.dossier, Vers_1252(activation.Num_Activite));
+    const Maravel::Journal journal(m_services.fichiers, m_services.dossier,
+                                   Vers_1252(activation.Num_Activite));
     const auto log = journal.Lire();
     if (!log.lisible) {
         m_services.messages.Information(

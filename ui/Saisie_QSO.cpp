@@ -376,8 +376,8 @@ void Saisie_QSO::Construire_Menus() {
     QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("Fichiers"));
     connect(action(fichier, "Mnu_ADIF", QStringLiteral("Exporter au format ADIF")), &QAction::triggered, this,
             &Saisie_QSO::Mnu_ADIF_Click);
-    connect(action(fichier, "Mnu_C_Trafic", QStringLiteral("Exporter au format C_Trafic")), &QAction::triggered,
-            this, &Saisie_QSO::Mnu_C_Trafic_Click);
+    connect(action(fichier, "Mnu_C_Trafic", QStringLiteral("Exporter au format C_Trafic")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_C_Trafic_Click);
     connect(action(fichier, "Mnu_Quitter", QStringLiteral("Quitter")), &QAction::triggered, this,
             &QWidget::close);
 
@@ -402,8 +402,8 @@ void Saisie_QSO::Construire_Menus() {
     connect(m_mnu_refrappe_non, &QAction::triggered, this, [this] { Choisir_Refrappe(false); });
 
     QMenu* imprimer = menu("Mnu_Imprimer", QStringLiteral("Imprimer"));
-    connect(action(imprimer, "Mnu_Imp_Log", QStringLiteral("le log de l'activité")), &QAction::triggered, this,
-            &Saisie_QSO::Mnu_Imp_Log_Click);
+    connect(action(imprimer, "Mnu_Imp_Log", QStringLiteral("le log de l'activité")), &QAction::triggered,
+            this, &Saisie_QSO::Mnu_Imp_Log_Click);
     connect(action(imprimer, "Mnu_Apercu_Log", QStringLiteral("Aperçu du log de l'activité")),
             &QAction::triggered, this, &Saisie_QSO::Mnu_Apercu_Log_Click);
     connect(action(menu("Mnu_Sauvegarder", QStringLiteral("Sauvegarder")), "Mnu_Enr_Log",

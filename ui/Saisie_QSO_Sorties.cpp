@@ -18,8 +18,8 @@ constexpr double Taille_Rapport = 8;
 
 Maravel::ActivationRecord Saisie_QSO::Activation_1252() const {
     const Activation_Affichee& a = m_activation;
-    return {Vers_1252(a.Activeur),    Vers_1252(a.Logger),      Vers_1252(a.Num_Activite),
-            Vers_1252(a.Nom_Activite), Vers_1252(a.Num_CP),     Vers_1252(a.Nom_Commune),
+    return {Vers_1252(a.Activeur),      Vers_1252(a.Logger),       Vers_1252(a.Num_Activite),
+            Vers_1252(a.Nom_Activite),  Vers_1252(a.Num_CP),       Vers_1252(a.Nom_Commune),
             Vers_1252(a.Type_Activite), Vers_1252(a.Date_Activite)};
 }
 
@@ -70,8 +70,8 @@ void Saisie_QSO::Mnu_Apercu_Log_Click() {
     }
     m_services.impression.Apercu(this, QStringLiteral("Aperçu du log de l'activité"),
                                  [&lignes](Maravel::Imprimante_Lignes& imprimante) {
-                                     Maravel::Imprimer_Lignes(imprimante, Police_Rapport, Taille_Rapport, true,
-                                                              *lignes);
+                                     Maravel::Imprimer_Lignes(imprimante, Police_Rapport, Taille_Rapport,
+                                                              true, *lignes);
                                  });
 }
 

@@ -9,13 +9,14 @@
 
 class Imprimante_Test final : public Maravel::Imprimante_Lignes {
 public:
-    QStringList appels; // "police Courier New", "taille 8", "gras 1", "ligne …", "fin", "annule"
-    bool refuse = false;  // the printer refuses the job at its end
+    QStringList appels;  // "police Courier New", "taille 8", "gras 1", "ligne …", "fin", "annule"
+    bool refuse = false; // the printer refuses the job at its end
 
     std::string Police() const override { return m_police; }
     void Police(std::string_view nom) override {
         m_police = nom;
-        appels << QStringLiteral("police ") + QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
+        appels << QStringLiteral("police ") +
+                      QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
     }
     double Taille() const override { return m_taille; }
     void Taille(double points) override {
@@ -27,9 +28,7 @@ public:
         m_gras = gras;
         appels << QStringLiteral("gras ") + QString::number(gras ? 1 : 0);
     }
-    void Ligne(std::string_view texte) override {
-        appels << QStringLiteral("ligne ") + Depuis_1252(texte);
-    }
+    void Ligne(std::string_view texte) override { appels << QStringLiteral("ligne ") + Depuis_1252(texte); }
     bool Fin_Document() override {
         appels << QStringLiteral("fin");
         return !refuse;
@@ -45,7 +44,7 @@ private:
 class Impression_Test final : public Impression {
 public:
     Imprimante_Test imprimante;
-    bool accepter = true;   // the answer to the print dialog
+    bool accepter = true; // the answer to the print dialog
     int dialogues = 0;
     QStringList apercus;    // the titles of the previews shown
     Imprimante_Test apercu; // what the preview drew
