@@ -81,6 +81,7 @@ void Saisie_QSO::Mnu_Aff_Log_Click() {
     if (m_affiche_log == nullptr) {
         m_affiche_log = new Affiche_Log(m_services, m_activation, this);
     }
+    m_affiche_log->setWindowState(m_affiche_log->windowState() & ~Qt::WindowMinimized);
     m_affiche_log->show();
     m_affiche_log->raise();
     m_affiche_log->activateWindow();

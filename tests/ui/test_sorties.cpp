@@ -17,7 +17,7 @@ QByteArray Qso(int n) {
 }
 QByteArray Log_De(int nombre) { QByteArray log; for (int i = 1; i <= nombre; ++i) log += Qso(i); return log; }
 QByteArray B(int blancs) { return QByteArray(blancs, ' '); }
-QString Affichee(const char* numero, const QByteArray& ligne) { return numero + QString::fromLatin1(ligne.chopped(2)); }
+QString Affichee(const char* numero, const QByteArray& l) { return numero + QString::fromLatin1(l.chopped(2)); }
 
 const char* const Log = "DMF-123.txt";
 const QByteArray Cw = Ligne("01/03/24 10:02 G4XYZ - - 599 579 CW 144");
@@ -57,16 +57,17 @@ const std::vector<Cas> Menus{
          "menu Mnu_Enr_Log"}, .messages = {"Erreur 39", "Erreur 39"},
      .fichiers_apres = {{"DMF-123.adi", "ancien\r\n"}, {"DMF-123_01_03_24.txt", "vieux\r\n"}}},
     // Cancelled, nothing reaches the printer; accepted, the report; refused, the operator is told.
-    {.nom = "impression annulee, acceptee, refusee; apercu", .fichiers = {{Log, Qso(1)}}, .etapes = {"dialogue 0",
-         "menu Mnu_Imp_Log", "imprime 1", "dialogue 1", "menu Mnu_Imp_Log", "imprime 2 rapport", "menu Mnu_Apercu_Log",
-         "apercu", "refus", "menu Mnu_Imp_Log"}, .messages = {"Le log n'a pas pu être imprimé : l'imprimante choisie a "
-         "refusé le travail ou n'est pas disponible. Vérifiez-la, puis recommencez."}},
+    {.nom = "impression annulee, acceptee, refusee; apercu", .fichiers = {{Log, Qso(1)}},
+     .etapes = {"imprimante annulee", "menu Mnu_Imp_Log", "imprime 1", "imprimante acceptee", "menu Mnu_Imp_Log",
+         "imprime 2 rapport", "menu Mnu_Apercu_Log", "apercu", "imprimante refusee", "menu Mnu_Imp_Log"},
+     .messages = {"Le log n'a pas pu être imprimé : l'imprimante choisie a refusé le travail ou n'est pas "
+         "disponible. Vérifiez-la, puis recommencez."}},
     {.nom = "affichage de 9 QSO", .fichiers = {{Log, Log_De(9)}}, .etapes = {"menu Mnu_Aff_Log", "affiche 9",
          "affichee 1 " + Affichee("    1  ", Qso(1)), "affichee 9 " + Affichee("    9  ", Qso(9))}},
-    // A second click brings the open window to the front as it was; closed, it reads the log again.
+    // A second click brings the open window (even minimised) to the front as it was; closed, it reloads.
     {.nom = "affichage de 10 QSO, au premier plan, puis rouvert", .fichiers = {{Log, Log_De(10)}},
      .etapes = {"menu Mnu_Aff_Log", "affiche 10", "affichee 10 " + Affichee("   10  ", Qso(10)), "activer",
-         "> F11ABC\r75\rjean[+]", "menu Mnu_Aff_Log", "affiche 10 meme", "fermer", "activer", "menu Mnu_Aff_Log",
+         "> F11ABC\r75\rjean[+]", "minimiser", "menu Mnu_Aff_Log", "affiche 10 meme", "fermer", "menu Mnu_Aff_Log",
          "affiche 11", "affichee 11 " + Affichee("   11  ", Ligne("01/03/24 14:25 F11ABC 75 JEAN 59 59 SSB 3.5"))}},
     {.nom = "une autre activation ferme l'affichage de l'ancienne", .fichiers = {{Log, Log_De(3)}},
      .etapes = {"menu Mnu_Aff_Log", "autre DMF-456", "menu Mnu_Aff_Log", "affiche 0"}},
@@ -75,8 +76,8 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
     {"horloge", [](QWidget*, E& env, const QString& a) {
          env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
     {"dossier", [](QWidget*, E& env, const QString& nom) { QVERIFY(QDir(env.Dossier()).mkpath(nom)); }},
-    {"dialogue", [](QWidget*, E& env, const QString& oui) { env.impression.accepter = oui == "1"; }},
-    {"refus", [](QWidget*, E& env, const QString&) { env.impression.imprimante.refuse = true; }},
+    {"imprimante", [](QWidget*, E& env, const QString& a) {
+         env.impression.accepter = a != "annulee"; env.impression.imprimante.refuse = a == "refusee"; }},
     {"imprime", [](QWidget*, E& env, const QString& a) {
          QCOMPARE(env.impression.dialogues, a.section(' ', 0, 0).toInt());
          QCOMPARE(env.impression.imprimante.appels, a.endsWith("rapport") ? Imprime : QStringList());
@@ -86,7 +87,7 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
          QCOMPARE(env.impression.apercu.appels, Imprime); }},
     {"affiche", [](QWidget* f, E&, const QString& a) {
          QWidget* vue = Affiche(f);
-         QVERIFY(vue && vue->isVisible() && !vue->isModal());
+         QVERIFY(vue && vue->isVisible() && !vue->isModal() && !vue->isMinimized());
          QCOMPARE(vue->findChild<QListWidget*>("Liste_QSO")->count(), a.section(' ', 0, 0).toInt());
          QTRY_COMPARE(QApplication::activeWindow(), vue);
          QVERIFY(!a.endsWith("meme") || vue == affiche_vue);
@@ -101,10 +102,9 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
                   a.section(' ', 1)); }},
     {"activer", [](QWidget* f, E&, const QString&) { QTRY_VERIFY((f->activateWindow(), f->isActiveWindow())); }},
     {"fermer", [](QWidget* f, E&, const QString&) { Affiche(f)->close(); QTRY_VERIFY(!Affiche(f)); }},
-    {"autre", [](QWidget* f, E&, const QString& numero) {
-         activation.valeurs.Num_Activite = numero;
-         static_cast<Saisie_QSO*>(f)->Ouvrir_Activation(activation.valeurs);
-         QTRY_VERIFY(!Affiche(f)); }}});
+    {"minimiser", [](QWidget* f, E&, const QString&) { Affiche(f)->showMinimized(); }},
+    {"autre", [](QWidget* f, E&, const QString& numero) { activation.valeurs.Num_Activite = numero;
+         static_cast<Saisie_QSO*>(f)->Ouvrir_Activation(activation.valeurs); QTRY_VERIFY(!Affiche(f)); }}});
 
 } // namespace
 
