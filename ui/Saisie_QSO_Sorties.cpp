@@ -9,6 +9,8 @@
 #include "ui/Impression.h"
 #include "ui/Sous_Programmes.h"
 
+#include <QDir>
+
 namespace {
 
 constexpr std::string_view Police_Rapport = "Courier New";
@@ -41,9 +43,12 @@ void Saisie_QSO::Mnu_C_Trafic_Click() {
 }
 
 std::optional<std::vector<std::string>> Saisie_QSO::Lignes_Rapport_Imprime() {
-    const auto log = Log().Lire();
+    const Maravel::Journal journal = Log();
+    const auto log = journal.Lire();
     if (!log.lisible) {
-        Signaler_Echec(Maravel::Resultat_Journal::Erreur_Fichier);
+        m_services.messages.Information(
+            QStringLiteral("Le log ne peut pas être lu : ") +
+            QDir::toNativeSeparators(QString::fromStdU16String(journal.Fichier().u16string())));
         return std::nullopt;
     }
     return Maravel::Lignes_Rapport(Activation_1252(), log.lignes, Maravel::Forme_Rapport::Impression);

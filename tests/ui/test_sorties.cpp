@@ -11,10 +11,8 @@
 namespace {
 
 // clang-format off
-QByteArray Qso(int n) {
-    return Ligne("01/03/24 10:" + QByteArray::number(n).rightJustified(2, '0') + " F" + QByteArray::number(n) +
-                 "ABC 75 JEAN 59 59 SSB 7 | PORTABLE");
-}
+QByteArray Qso(int n) { return Ligne("01/03/24 10:" + QByteArray::number(n).rightJustified(2, '0') + " F" +
+                                     QByteArray::number(n) + "ABC 75 JEAN 59 59 SSB 7 | PORTABLE"); }
 QByteArray Log_De(int nombre) { QByteArray log; for (int i = 1; i <= nombre; ++i) log += Qso(i); return log; }
 QByteArray B(int blancs) { return QByteArray(blancs, ' '); }
 QString Affichee(const char* numero, const QByteArray& l) { return numero + QString::fromLatin1(l.chopped(2)); }
@@ -38,8 +36,7 @@ const QStringList Imprime = QString::fromLatin1("police Courier New|gras 1|taill
     "|ligne |ligne     1     " + Qso(1).chopped(2) + "|ligne |ligne " + Credit.sliced(2).chopped(2) +
     "|fin|gras 0|police Arial|taille 10").split('|');
 
-QPointer<QWidget> affiche_vue;
-Activation_Test activation;
+QPointer<QWidget> affiche_vue; Activation_Test activation;
 using E = Environnement_Test;
 Affiche_Log* Affiche(QWidget* f) { return f->findChild<Affiche_Log*>(); }
 
@@ -69,8 +66,10 @@ const std::vector<Cas> Menus{
      .etapes = {"menu Mnu_Aff_Log", "affiche 10", "affichee 10 " + Affichee("   10  ", Qso(10)), "activer",
          "> F11ABC\r75\rjean[+]", "minimiser", "menu Mnu_Aff_Log", "affiche 10 meme", "fermer", "menu Mnu_Aff_Log",
          "affiche 11", "affichee 11 " + Affichee("   11  ", Ligne("01/03/24 14:25 F11ABC 75 JEAN 59 59 SSB 3.5"))}},
-    {.nom = "une autre activation ferme l'affichage de l'ancienne", .fichiers = {{Log, Log_De(3)}},
-     .etapes = {"menu Mnu_Aff_Log", "autre DMF-456", "menu Mnu_Aff_Log", "affiche 0"}},
+    {.nom = "autre activation: l'ancien affichage ferme; un log illisible n'est ni affiche ni imprime",
+     .fichiers = {{Log, Log_De(3)}}, .etapes = {"menu Mnu_Aff_Log", "dossier DMF-456.txt", "autre DMF-456",
+         "menu Mnu_Aff_Log", "affiche 0", "menu Mnu_Imp_Log", "imprime 0"}, .messages = {
+         "Le log ne peut pas être lu : ...", "Le log ne peut pas être lu : ...", "Le log ne peut pas être lu : ..."}},
 };
 Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
     {"horloge", [](QWidget*, E& env, const QString& a) {
