@@ -3,6 +3,7 @@
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
 #include "ui/Horloge_Douteuse.h"
+#include "ui/Impression.h"
 #include "ui/Services.h"
 #include "ui/Setup.h"
 #include "ui/Verrou.h"
@@ -58,10 +59,14 @@ int main(int argc, char* argv[]) {
     reglages.Signaler_Echecs(messages);
     Maravel::Horloge_Systeme horloge;
     Maravel::Systeme_Fichiers_Reel fichiers;
-    Services services{
-        messages, reglages, horloge, fichiers, std::filesystem::path(dossier.toStdU16String()), [] {
-            QCoreApplication::quit();
-        }};
+    Impression_Qt impression;
+    Services services{messages,
+                      reglages,
+                      horloge,
+                      fichiers,
+                      std::filesystem::path(dossier.toStdU16String()),
+                      [] { QCoreApplication::quit(); },
+                      impression};
     services.date_construction = QDate::fromString(QStringLiteral(MARAVEL_DATE_CONSTRUCTION), Qt::ISODate);
 
     Setup setup(services);

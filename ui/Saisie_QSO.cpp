@@ -4,6 +4,7 @@
 
 #include "core/Horloge.h"
 #include "core/Lignes_Coupees.h"
+#include "ui/Affiche_Log.h"
 #include "ui/Entete_Colonnes.h"
 #include "ui/Sous_Programmes.h"
 
@@ -104,9 +105,6 @@ struct Article_A_Venir {
     const char* legende;
 };
 constexpr Article_A_Venir Articles_A_Venir[] = {
-    {"Mnu_Imprimer", "Imprimer", "Mnu_Imp_Log", "le log de l'activité"},
-    {"Mnu_Sauvegarder", "Sauvegarder", "Mnu_Enr_Log", "le log de l'activité"},
-    {"Mnu_Afficher", "Afficher", "Mnu_Aff_Log", "le log de l'activité"},
     {"Mnu_Etique", "Etiquettes", "Mnu_Etiquettes", "Imprimer les étiquettes pour QSL"},
     {"Mnu_Help", "Aide", "Mnu_Historique", "Historique"},
     {"Mnu_Help", "Aide", "Mnu_Mode_Emploi", "Mode d'emploi"},
@@ -378,9 +376,10 @@ void Saisie_QSO::Construire_Menus() {
     };
 
     QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("Fichiers"));
-    // Exports, report, display, labels and help come with their own work: shown, not yet usable.
-    action(fichier, "Mnu_ADIF", QStringLiteral("Exporter au format ADIF"))->setEnabled(false);
-    action(fichier, "Mnu_C_Trafic", QStringLiteral("Exporter au format C_Trafic"))->setEnabled(false);
+    connect(action(fichier, "Mnu_ADIF", QStringLiteral("Exporter au format ADIF")), &QAction::triggered, this,
+            &Saisie_QSO::Mnu_ADIF_Click);
+    connect(action(fichier, "Mnu_C_Trafic", QStringLiteral("Exporter au format C_Trafic")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_C_Trafic_Click);
     connect(action(fichier, "Mnu_Quitter", QStringLiteral("Quitter")), &QAction::triggered, this,
             &QWidget::close);
 
@@ -404,7 +403,19 @@ void Saisie_QSO::Construire_Menus() {
     connect(m_mnu_refrappe_oui, &QAction::triggered, this, [this] { Choisir_Refrappe(true); });
     connect(m_mnu_refrappe_non, &QAction::triggered, this, [this] { Choisir_Refrappe(false); });
 
-    // Report, display, labels and help come with their own work: shown, not yet usable.
+    QMenu* imprimer = menu("Mnu_Imprimer", QStringLiteral("Imprimer"));
+    connect(action(imprimer, "Mnu_Imp_Log", QStringLiteral("le log de l'activité")), &QAction::triggered,
+            this, &Saisie_QSO::Mnu_Imp_Log_Click);
+    connect(action(imprimer, "Mnu_Apercu_Log", QStringLiteral("Aperçu du log de l'activité")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_Apercu_Log_Click);
+    connect(action(menu("Mnu_Sauvegarder", QStringLiteral("Sauvegarder")), "Mnu_Enr_Log",
+                   QStringLiteral("le log de l'activité")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_Enr_Log_Click);
+    connect(action(menu("Mnu_Afficher", QStringLiteral("Afficher")), "Mnu_Aff_Log",
+                   QStringLiteral("le log de l'activité")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_Aff_Log_Click);
+
+    // Labels and help come with their own work: shown, not yet usable.
     for (const auto& [nom_menu, titre, nom, legende] : Articles_A_Venir) {
         QMenu* parent = menuBar()->findChild<QMenu*>(QLatin1String(nom_menu), Qt::FindDirectChildrenOnly);
         if (parent == nullptr) {
@@ -490,6 +501,10 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
         return;
     }
     Annule_Saisie();
+    // The display window shows one activation's log: it must not be taken for the new one's.
+    if (m_affiche_log != nullptr) {
+        m_affiche_log->close();
+    }
     m_activation = activation;
     m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one
     m_recupere->setEnabled(false);

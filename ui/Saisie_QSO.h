@@ -10,12 +10,19 @@
 #include "ui/Services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
+namespace Maravel {
+struct ActivationRecord;
+struct Resultat_Sortie;
+} // namespace Maravel
+
+class Affiche_Log;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -109,6 +116,17 @@ private:
     void Ajout_QSO_Click();
     void Signaler_Echec(Maravel::Resultat_Journal resultat);
 
+    // The log's outputs.
+    Maravel::ActivationRecord Activation_1252() const;
+    void Montrer_Resultat(const Maravel::Resultat_Sortie& resultat);
+    std::optional<std::vector<std::string>> Lignes_Rapport_Imprime();
+    void Mnu_Enr_Log_Click();
+    void Mnu_Imp_Log_Click();
+    void Mnu_Apercu_Log_Click();
+    void Mnu_ADIF_Click();
+    void Mnu_C_Trafic_Click();
+    void Mnu_Aff_Log_Click();
+
     // Entry modes.
     void Choisir_UTC(bool utc);
     void Choisir_Differee(bool differee);
@@ -152,6 +170,7 @@ private:
     QLabel* m_status = nullptr;
     QListWidget* m_liste_qso = nullptr;
     QTimer* m_timer1 = nullptr;
+    QPointer<Affiche_Log> m_affiche_log;
 
     QAction* m_mnu_utc_oui = nullptr;
     QAction* m_mnu_utc_non = nullptr;

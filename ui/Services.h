@@ -56,6 +56,8 @@ private:
     bool m_echec_signale = false;
 };
 
+class Impression;
+
 struct Services {
     Messages& messages;
     Reglages& reglages;
@@ -63,6 +65,7 @@ struct Services {
     Maravel::Systeme_Fichiers& fichiers;
     std::filesystem::path dossier;       // WorkDir: every data file lives here
     std::function<void()> fin_programme; // closing a main window ends the program
+    Impression& impression;
     // The day the program was built: a clock earlier than that cannot be right. Invalid: no check.
     QDate date_construction{};
     bool horloge_signalee = false; // the doubtful clock is told once per run

@@ -421,17 +421,19 @@ private Q_SLOTS:
         fenetre->show();
         QVERIFY(QTest::qWaitForWindowActive(fenetre.get()));
         fenetre->Timer1_Timer();
-        const QStringList attendue = Table_Attendue(QStringLiteral(R"T(
+        const QStringList attendue =
+            Table_Attendue(QStringLiteral(R"T(
 Saisie_QSO "  Maravel    Revision  1.0.0" [Mnu_Fichier Mnu_Setup Mnu_Imprimer Mnu_Sauvegarder Mnu_Afficher Mnu_Etique Mnu_Help]
-Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_C_Trafic Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF" inactif
-Mnu_C_Trafic "Exporter au format C_Trafic" inactif | Mnu_Quitter "Quitter"
+Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_C_Trafic Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF"
+Mnu_C_Trafic "Exporter au format C_Trafic" | Mnu_Quitter "Quitter"
 Mnu_Setup "Setup" [Mnu_QTR Mnu_Differee Mnu_Refrappe] | Mnu_QTR "QTR" [Mnu_UTC_Oui Mnu_UTC_Non]
 Mnu_UTC_Oui "Heure UTC" coche | Mnu_UTC_Non "Heure Locale"
 Mnu_Differee "Saisie differée" [Mnu_Diff_Non Mnu_Diff_Oui] | Mnu_Diff_Non "NON" coche | Mnu_Diff_Oui "OUI"
 Mnu_Refrappe "Mode Refrappe" [Mnu_Refrappe_Non Mnu_Refrappe_Oui] | Mnu_Refrappe_Non "NON" coche | Mnu_Refrappe_Oui "OUI"
-Mnu_Imprimer "Imprimer" [Mnu_Imp_Log] | Mnu_Imp_Log "le log de l'activité" inactif
-Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité" inactif
-Mnu_Afficher "Afficher" [Mnu_Aff_Log] | Mnu_Aff_Log "le log de l'activité" inactif
+Mnu_Imprimer "Imprimer" [Mnu_Imp_Log Mnu_Apercu_Log]
+Mnu_Imp_Log "le log de l'activité"
+Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité"
+Mnu_Afficher "Afficher" [Mnu_Aff_Log] | Mnu_Aff_Log "le log de l'activité"
 Mnu_Etique "Etiquettes" [Mnu_Etiquettes] | Mnu_Etiquettes "Imprimer les étiquettes pour QSL" inactif
 Mnu_Help "Aide" [Mnu_Historique Mnu_Mode_Emploi Mnu_Maj Mnu_A_Propos] | Mnu_Historique "Historique" inactif
 Mnu_Mode_Emploi "Mode d'emploi" inactif | Mnu_Maj "Mise a jour du programme" inactif | Mnu_A_Propos "A Ppropos" inactif
@@ -454,7 +456,8 @@ Recupere "Recuperer un QSO" inactif | Ajout_QSO "Inserer un QSO"
 Recherche "Rechercher un QSO" bulle "Permet la recherche d'un QSO par Indicatif, Date ou Departement" inactif
 Frame4 "Liste des QSO" | Liste_QSO "" bulle "Cliquez sur un QSO pour l'editer ou l'effacer" lignes=0
 Entete "   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    E   Mode     Bande      Observations"
-Label18 "Maravel_ON  -  assistant de log pour les activations radioamateurs" inactif)T"));
+Label18 "Maravel_ON  -  assistant de log pour les activations radioamateurs" inactif)T") +
+                           QStringLiteral("\nMnu_Apercu_Log \"Aperçu du log de l'activité\""));
         QCOMPARE(Table_Des_Controles(fenetre.get()), attendue);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Indi_Q"));
         auto* liste = fenetre->findChild<QListWidget*>(QStringLiteral("Liste_QSO"));

@@ -23,7 +23,7 @@ Environnement_Test::Environnement_Test()
     : m_reglages(std::make_unique<Reglages>(Fichier_Reglages())),
       m_services(new Services{messages, *m_reglages, horloge, m_fichiers,
                               std::filesystem::path(m_dossier.path().toStdU16String()),
-                              [this] { ++fins_programme; }}) {}
+                              [this] { ++fins_programme; }, impression}) {}
 
 void Environnement_Test::Ecrire_Fichier(const QString& nom, const QByteArray& octets) const {
     QFile fichier(m_dossier.filePath(nom));

@@ -2,6 +2,7 @@
 // Test services for the windows: recorded messages answered from a queue, a clock the test sets, a
 // settings store and a data folder of their own.
 
+#include "Impression_Test.h"
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
 #include "ui/Activation_Courante.h"
@@ -54,6 +55,7 @@ public:
     Reglages& reglages() { return *m_reglages; }
     Messages_Test messages;
     Horloge_Test horloge;
+    Impression_Test impression;
     int fins_programme = 0;
 
     QString Dossier() const { return m_dossier.path(); }

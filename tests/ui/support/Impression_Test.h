@@ -1,0 +1,61 @@
+#pragma once
+// A printer that records every call, and the print service that hands it out: the test says whether the
+// print dialog is accepted and whether the job goes through.
+
+#include "ui/Impression.h"
+#include "ui/Sous_Programmes.h"
+
+#include <QStringList>
+
+class Imprimante_Test final : public Maravel::Imprimante_Lignes {
+public:
+    QStringList appels;  // "police Courier New", "taille 8", "gras 1", "ligne …", "fin", "annule"
+    bool refuse = false; // the printer refuses the job at its end
+
+    std::string Police() const override { return m_police; }
+    void Police(std::string_view nom) override {
+        m_police = nom;
+        appels << QStringLiteral("police ") +
+                      QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
+    }
+    double Taille() const override { return m_taille; }
+    void Taille(double points) override {
+        m_taille = points;
+        appels << QStringLiteral("taille ") + QString::number(points);
+    }
+    bool Gras() const override { return m_gras; }
+    void Gras(bool gras) override {
+        m_gras = gras;
+        appels << QStringLiteral("gras ") + QString::number(gras ? 1 : 0);
+    }
+    void Ligne(std::string_view texte) override { appels << QStringLiteral("ligne ") + Depuis_1252(texte); }
+    bool Fin_Document() override {
+        appels << QStringLiteral("fin");
+        return !refuse;
+    }
+    void Annuler_Document() override { appels << QStringLiteral("annule"); }
+
+private:
+    std::string m_police = "Arial";
+    double m_taille = 10;
+    bool m_gras = false;
+};
+
+class Impression_Test final : public Impression {
+public:
+    Imprimante_Test imprimante;
+    bool accepter = true; // the answer to the print dialog
+    int dialogues = 0;
+    QStringList apercus;    // the titles of the previews shown
+    Imprimante_Test apercu; // what the preview drew
+
+    bool Choisir_Imprimante(QWidget*) override {
+        ++dialogues;
+        return accepter;
+    }
+    Maravel::Imprimante_Lignes& Imprimante() override { return imprimante; }
+    void Apercu(QWidget*, const QString& titre, const Travail_Impression& travail) override {
+        apercus << titre;
+        travail(apercu);
+    }
+};
