@@ -14,13 +14,6 @@ using std::filesystem::path;
 
 namespace {
 
-const std::string A =
-    "01/03/24  10:00  F1AAA         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-const std::string B =
-    "01/03/24  11:00  F1BBB         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-const std::string Paul = "F1ABC        75 PAUL", Anne = "G3XYZ           ANNE";
-const std::string Halloy = "DMF-123      ON4XYZ/P   Ch\xE9teau" + std::string(34, ' ') +
-                           "5590  Activation   12/11/05 Halloy" + std::string(30, ' ');
 const std::string Moulin = "AAA-1" + Halloy.substr(5);
 
 using Operation = std::function<bool(Systeme_Fichiers&, const path&)>;

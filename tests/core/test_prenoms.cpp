@@ -6,12 +6,7 @@
 
 using namespace Maravel;
 
-namespace {
-
-const std::string Paul = "F1ABC        75 PAUL", Paul_Lyon = "F1ABC        69 PAUL",
-                  Anne = "G3XYZ           ANNE";
-
-} // namespace
+const std::string Paul_Lyon = "F1ABC        69 PAUL";
 
 // The last matching line wins; hand-edited lines (short, blanks in front, small letters) still read.
 TEST(Prenoms, LigneEtRecherche) {

@@ -7,15 +7,10 @@
 #include "ui/Valeurs_Entrantes.h"
 #include "ui/Verrou.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QLockFile>
-#include <QPushButton>
-#include <QSysInfo>
 #include <QTest>
+#include <QtWidgets>
 
 #include <optional>
-#include <tuple>
 
 const QString Reprise = QStringLiteral("Le dossier des données porte le verrou d'une session de Maravel_ON "
                                        "qui ne semble plus ouverte :\n%D\n");
