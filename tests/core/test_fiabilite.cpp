@@ -17,12 +17,6 @@ namespace {
 const std::string Moulin = "AAA-1" + Halloy.substr(5);
 
 using Operation = std::function<bool(Systeme_Fichiers&, const path&)>;
-Operation Log(std::function<Resultat_Journal(Journal&)> action) {
-    return [action](Systeme_Fichiers& fs, const path& d) {
-        Journal journal(fs, d, "LOG");
-        return action(journal) == Resultat_Journal::Fait;
-    };
-}
 
 } // namespace
 
@@ -36,9 +30,14 @@ TEST(Reecriture, InterrompueAChaqueEtapeLaisseLAncienFichier) {
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Ajouter_Ou_Remplacer(Halloy + "x"); }},
         {"Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Effacer("DMF-123"); }},
-        {"LOG.txt", Fichier_De({A, B}), Log([](Journal& j) { return j.Remplacer(2, B, A); })},
-        {"LOG.txt", Fichier_De({A, B}), Log([](Journal& j) { return j.Effacer(1, A); })},
-        {"LOG.txt", Fichier_De({B}), Log([](Journal& j) { return j.Inserer_Chrono(A); })},
+        {"LOG.txt", Fichier_De({A, B}),
+         [](auto& fs, auto& d) {
+             return Journal(fs, d, "LOG").Remplacer(2, B, A) == Resultat_Journal::Fait;
+         }},
+        {"LOG.txt", Fichier_De({A, B}),
+         [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Effacer(1, A) == Resultat_Journal::Fait; }},
+        {"LOG.txt", Fichier_De({B}),
+         [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Inserer_Chrono(A) == Resultat_Journal::Fait; }},
         {"LOG.txt", Fichier_De({B}), [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Ajouter(A); }},
         {"Liste_Prenom.txt", Fichier_De({Paul, Anne}),
          [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, "F1ABC        69 P"); }},
