@@ -104,11 +104,12 @@ TEST(Sorties, BandesEtDatesAdif) {
 TEST(Sorties, ErreursAffichees) {
     const std::string protegee = "Erreur 70 Disquette proteg\351e",
                       absente = "Erreur 71 Pas de disquette dans le lecteur";
-    for (const auto& [numero, attendu] : std::vector<std::pair<int, std::string>>{{EACCES, protegee},
-                                                                                  {EROFS, protegee},
-                                                                                  {ENODEV, absente},
-                                                                                  {ENXIO, absente},
-                                                                                  {ENOSPC, "Erreur 28"}}) {
+    std::vector<std::pair<int, std::string>> cas = {
+        {EACCES, protegee}, {EROFS, protegee}, {ENODEV, absente}, {ENXIO, absente}, {ENOSPC, "Erreur 28"}};
+#ifdef ENOMEDIUM
+    cas.emplace_back(ENOMEDIUM, absente);
+#endif
+    for (const auto& [numero, attendu] : cas) {
         EXPECT_EQ(Message_Erreur(std::error_code(numero, std::generic_category())), attendu) << numero;
     }
 }
