@@ -32,3 +32,15 @@ inline std::string Fichier_De(std::initializer_list<std::string> lignes) {
     }
     return octets;
 }
+
+// Lines the tests share: three QSOs of one day, two first-name memory lines, an activation list line with
+// "\xE9" for its one byte.
+inline const std::string A =
+    "01/03/24  10:00  F1AAA         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
+inline const std::string B =
+    "01/03/24  11:00  F1BBB         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
+inline const std::string C =
+    "01/03/24  12:00  F1CCC         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
+inline const std::string Paul = "F1ABC        75 PAUL", Anne = "G3XYZ           ANNE";
+inline const std::string Halloy = "DMF-123      ON4XYZ/P   Ch\xE9teau" + std::string(34, ' ') +
+                                  "5590  Activation   12/11/05 Halloy" + std::string(30, ' ');

@@ -1,6 +1,7 @@
 #pragma once
 // A real file system that fails at the N-th changing operation (write, append, rename, delete or cut), or
-// that runs out of space after a number of bytes as a full disk does: what fits is written, then it fails.
+// that runs out of space after a number of bytes as a full disk does: what fits is written, then it fails;
+// or whose reads all fail while writes work.
 
 #include "core/Fichiers.h"
 
@@ -12,8 +13,11 @@ public:
                                   std::size_t place = std::numeric_limits<std::size_t>::max())
         : m_echec_a(echec_a), m_place(place) {}
     std::size_t Operations() const { return m_operations; }
+    bool illisible = false;
 
-    Lecture Lire(const std::filesystem::path& f) override { return m_reel.Lire(f); }
+    Lecture Lire(const std::filesystem::path& f) override {
+        return illisible ? Lecture{Etat::Erreur, {}} : m_reel.Lire(f);
+    }
     bool Ecrire(const std::filesystem::path& f, std::string_view c) override {
         return Compter() && m_reel.Ecrire(f, c.substr(0, m_place)) && Tient(c);
     }

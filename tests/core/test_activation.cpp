@@ -7,10 +7,6 @@ using namespace Maravel;
 
 namespace {
 
-// The line exactly as it must stand in the file, column by column ("é" is the one byte 0xE9).
-const std::string Halloy = "DMF-123      ON4XYZ/P   Ch\xE9teau" + std::string(34, ' ') +
-                           "5590  Activation   12/11/05 Halloy" + std::string(30, ' ');
-
 std::string Ligne(std::string numero, std::string activeur, std::string nom, std::string commune = "Halloy") {
     return Ligne_Activite({activeur, "", numero, nom, "5590", commune, "Activation", "12/11/05"});
 }

@@ -14,22 +14,9 @@ using std::filesystem::path;
 
 namespace {
 
-const std::string A =
-    "01/03/24  10:00  F1AAA         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-const std::string B =
-    "01/03/24  11:00  F1BBB         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-const std::string Paul = "F1ABC        75 PAUL", Anne = "G3XYZ           ANNE";
-const std::string Halloy = "DMF-123      ON4XYZ/P   Ch\xE9teau" + std::string(34, ' ') +
-                           "5590  Activation   12/11/05 Halloy" + std::string(30, ' ');
 const std::string Moulin = "AAA-1" + Halloy.substr(5);
 
 using Operation = std::function<bool(Systeme_Fichiers&, const path&)>;
-Operation Log(std::function<Resultat_Journal(Journal&)> action) {
-    return [action](Systeme_Fichiers& fs, const path& d) {
-        Journal journal(fs, d, "LOG");
-        return action(journal) == Resultat_Journal::Fait;
-    };
-}
 
 } // namespace
 
@@ -43,9 +30,14 @@ TEST(Reecriture, InterrompueAChaqueEtapeLaisseLAncienFichier) {
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Ajouter_Ou_Remplacer(Halloy + "x"); }},
         {"Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Effacer("DMF-123"); }},
-        {"LOG.txt", Fichier_De({A, B}), Log([](Journal& j) { return j.Remplacer(2, B, A); })},
-        {"LOG.txt", Fichier_De({A, B}), Log([](Journal& j) { return j.Effacer(1, A); })},
-        {"LOG.txt", Fichier_De({B}), Log([](Journal& j) { return j.Inserer_Chrono(A); })},
+        {"LOG.txt", Fichier_De({A, B}),
+         [](auto& fs, auto& d) {
+             return Journal(fs, d, "LOG").Remplacer(2, B, A) == Resultat_Journal::Fait;
+         }},
+        {"LOG.txt", Fichier_De({A, B}),
+         [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Effacer(1, A) == Resultat_Journal::Fait; }},
+        {"LOG.txt", Fichier_De({B}),
+         [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Inserer_Chrono(A) == Resultat_Journal::Fait; }},
         {"LOG.txt", Fichier_De({B}), [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Ajouter(A); }},
         {"Liste_Prenom.txt", Fichier_De({Paul, Anne}),
          [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, "F1ABC        69 P"); }},

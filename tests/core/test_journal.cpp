@@ -7,17 +7,6 @@
 
 using namespace Maravel;
 
-namespace {
-
-const std::string A =
-    "01/03/24  10:00  F1AAA         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-const std::string B =
-    "01/03/24  11:00  F1BBB         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-const std::string C =
-    "01/03/24  12:00  F1CCC         75  PAUL             59  59  SSB     7 Mhz " + std::string(30, ' ');
-
-} // namespace
-
 // Only the line the operator selected changes, even when an identical line sits elsewhere in the log; a
 // recovery or an insertion may have shifted the numbers, and a line without twin is found again. A line
 // changed since the selection is not found; a log that cannot be read is never written over.

@@ -6,12 +6,7 @@
 
 using namespace Maravel;
 
-namespace {
-
-const std::string Paul = "F1ABC        75 PAUL", Paul_Lyon = "F1ABC        69 PAUL",
-                  Anne = "G3XYZ           ANNE";
-
-} // namespace
+const std::string Paul_Lyon = "F1ABC        69 PAUL";
 
 // The last matching line wins; hand-edited lines (short, blanks in front, small letters) still read.
 TEST(Prenoms, LigneEtRecherche) {
@@ -62,8 +57,9 @@ TEST(Ajout_Prenom, RemplaceOuAjouteSelonLeFichier) {
         EXPECT_FALSE(dossier.Existe("Temporaire.txt"));
     }
     Dossier_Temporaire dossier; // a memory that cannot be read is never written over
-    Systeme_Fichiers_Reel fs;
-    std::filesystem::create_directory(dossier.Chemin() / "Liste_Prenom.txt");
-    EXPECT_FALSE(Ajout_Prenom(fs, dossier.Chemin(), Paul));
-    EXPECT_TRUE(std::filesystem::is_directory(dossier.Chemin() / "Liste_Prenom.txt"));
+    dossier.Ecrire("Liste_Prenom.txt", Fichier_De({Anne}));
+    Fichiers_Defaillants illisible;
+    illisible.illisible = true;
+    EXPECT_FALSE(Ajout_Prenom(illisible, dossier.Chemin(), Paul));
+    EXPECT_EQ(dossier.Lire("Liste_Prenom.txt"), Fichier_De({Anne}));
 }

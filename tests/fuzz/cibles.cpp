@@ -2,6 +2,7 @@
 // is one fuzzer; built plainly it replays every corpus file through every target.
 // Usage of the replay: cibles <corpus folder>
 
+#include "../core/Dossier_Temporaire.h"
 #include "core/Activation.h"
 #include "core/Colonnes.h"
 #include "core/Journal.h"
@@ -16,7 +17,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 using namespace Maravel;
 
@@ -25,13 +25,8 @@ using namespace Maravel;
 namespace {
 
 const std::filesystem::path& Dossier() {
-    static const struct Temporaire {
-        std::filesystem::path d =
-            std::filesystem::temp_directory_path() / ("maravel_fuzz_" + std::to_string(::getpid()));
-        Temporaire() { std::filesystem::create_directories(d); }
-        ~Temporaire() { std::filesystem::remove_all(d); }
-    } dossier;
-    return dossier.d;
+    static const Dossier_Temporaire dossier;
+    return dossier.Chemin();
 }
 
 Systeme_Fichiers_Reel fs;

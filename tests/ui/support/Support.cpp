@@ -1,7 +1,5 @@
 #include "Support.h"
 
-#include "ui/Sous_Programmes.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -9,13 +7,13 @@
 bool Messages_Test::Question(const QString& texte) {
     textes << texte;
     questions << texte;
-    if (m_reponses.empty()) {
+    if (reponses.empty()) {
         inattendus << texte;
         QTest::qFail(qPrintable("unexpected question: " + texte), __FILE__, __LINE__);
         return false;
     }
-    const bool oui = m_reponses.front();
-    m_reponses.pop_front();
+    const bool oui = reponses.front();
+    reponses.pop_front();
     return oui;
 }
 
@@ -42,12 +40,7 @@ bool Environnement_Test::Existe(const QString& nom) const {
 
 void Environnement_Test::Verifier_Reponses() const {
     QVERIFY2(messages.inattendus.isEmpty(), qPrintable(messages.inattendus.join(QStringLiteral(" | "))));
-    QCOMPARE(messages.Reponses_Restantes(), std::size_t{0});
-}
-
-QByteArray En_1252(const QString& texte) {
-    const std::string octets = Vers_1252(texte);
-    return QByteArray(octets.data(), static_cast<qsizetype>(octets.size()));
+    QCOMPARE(messages.reponses.size(), std::size_t{0});
 }
 
 QByteArray Ligne(const QByteArray& champs) {

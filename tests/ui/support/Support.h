@@ -20,12 +20,9 @@ class Messages_Test final : public Messages {
 public:
     void Information(const QString& texte) override { textes << texte; }
     bool Question(const QString& texte) override;
-    void Repondre(bool oui) { m_reponses.push_back(oui); } // queues the next answer (true: Yes)
-    std::size_t Reponses_Restantes() const { return m_reponses.size(); }
+    void Repondre(bool oui) { reponses.push_back(oui); } // queues the next answer (true: Yes)
     QStringList textes, questions, inattendus; // every text shown in order; the questions; those unanswered
-
-private:
-    std::deque<bool> m_reponses;
+    std::deque<bool> reponses;
 };
 
 // UTC is set by the test; local time is UTC shifted by a fixed offset (east of Greenwich: positive).
@@ -75,9 +72,6 @@ private:
     Maravel::Systeme_Fichiers_Reel m_fichiers;
     std::unique_ptr<Services> m_services;
 };
-
-// Text that a test expects in a file: "é" and "°" become their single Windows-1252 byte.
-QByteArray En_1252(const QString& texte);
 
 // The activation an entry window under test logs into, as the set-up window's fields would hold it.
 class Activation_Test final : public Source_Activation {
