@@ -15,6 +15,8 @@ QByteArray Qso(int n) { return Ligne("01/03/24 10:" + QByteArray::number(n).righ
                                      QByteArray::number(n) + "ABC 75 JEAN 59 59 SSB 7 | PORTABLE"); }
 QByteArray Log_De(int nombre) { QByteArray log; for (int i = 1; i <= nombre; ++i) log += Qso(i); return log; }
 QByteArray B(int blancs) { return QByteArray(blancs, ' '); }
+// Written apart from the program's own conversion: Latin-1 and Windows-1252 agree on these letters.
+QByteArray En_1252(const QString& texte) { return texte.toLatin1(); }
 QString Affichee(const char* numero, const QByteArray& l) { return numero + QString::fromLatin1(l.chopped(2)); }
 
 const char* const Log = "DMF-123.txt";
