@@ -1,7 +1,6 @@
 #include "ui/Affiche_Log.h"
 
 #include "core/Journal.h"
-#include "core/Qso.h"
 #include "core/Sorties.h"
 #include "ui/Entete_Colonnes.h"
 #include "ui/Sous_Programmes.h"
@@ -11,29 +10,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// Each word of the header over the list column it names: the log line starts in column 8, after the
-// number's five columns and two blanks.
-std::vector<int> Colonnes_Entete() {
-    using Maravel::Champ_Qso;
-    const auto liste = [](Champ_Qso champ) { return static_cast<int>(Maravel::Colonne_Debut(champ)) + 7; };
-    return {4,
-            liste(Champ_Qso::Date),
-            liste(Champ_Qso::Heure),
-            liste(Champ_Qso::Indicatif),
-            liste(Champ_Qso::Departement),
-            liste(Champ_Qso::Prenom),
-            liste(Champ_Qso::Rst_Recu) - 4,
-            liste(Champ_Qso::Rst_Recu),
-            liste(Champ_Qso::Rst_Envoye),
-            liste(Champ_Qso::Mode),
-            liste(Champ_Qso::Bande),
-            liste(Champ_Qso::Observations)};
-}
-
-} // namespace
 
 Affiche_Log::Affiche_Log(Services& services, const Activation_Affichee& activation, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services) {
@@ -51,7 +27,8 @@ Affiche_Log::Affiche_Log(Services& services, const Activation_Affichee& activati
     auto* frame2 = new QGroupBox(QStringLiteral("Liste des QSO"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     const QFont fixe = Police_Fixe();
-    m_label2 = new Entete_Colonnes(Colonnes_Entete(), frame2);
+    // The log line starts in column 8, after the number's five columns and two blanks.
+    m_label2 = new Entete_Colonnes(Colonnes_Entete_Log(8), frame2);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setFont(fixe);
     m_liste_qso = new QListWidget(frame2);

@@ -1,8 +1,29 @@
 #include "ui/Entete_Colonnes.h"
 
+#include "core/Qso.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
+
+std::vector<int> Colonnes_Entete_Log(int debut_ligne) {
+    using Maravel::Champ_Qso;
+    const auto liste = [debut_ligne](Champ_Qso champ) {
+        return static_cast<int>(Maravel::Colonne_Debut(champ)) + debut_ligne - 1;
+    };
+    return {debut_ligne - 4,
+            liste(Champ_Qso::Date),
+            liste(Champ_Qso::Heure),
+            liste(Champ_Qso::Indicatif),
+            liste(Champ_Qso::Departement),
+            liste(Champ_Qso::Prenom),
+            liste(Champ_Qso::Rst_Recu) - 4,
+            liste(Champ_Qso::Rst_Recu),
+            liste(Champ_Qso::Rst_Envoye),
+            liste(Champ_Qso::Mode),
+            liste(Champ_Qso::Bande),
+            liste(Champ_Qso::Observations)};
+}
 
 Entete_Colonnes::Entete_Colonnes(std::vector<int> colonnes, QWidget* parent)
     : QLabel(parent), m_colonnes(std::move(colonnes)) {

@@ -7,6 +7,11 @@
 
 #include <vector>
 
+// The columns of the words of a QSO list's header when the log line starts in list column `debut_ligne`:
+// the number, the date, the time, the callsign, the department, the first name, "RST R" and "E" over the
+// two reports, the mode, the band, the remarks.
+std::vector<int> Colonnes_Entete_Log(int debut_ligne);
+
 class Entete_Colonnes final : public QLabel {
 public:
     // One list column (1-based, in characters) per word of the header, in order.

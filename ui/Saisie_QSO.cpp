@@ -77,27 +77,6 @@ QPushButton* Nouveau_Bouton(const char* nom, const QString& legende, const QStri
     return bouton;
 }
 
-// Where each word of the header stands in the list: over the number, the date, the time, the callsign,
-// the department, the first name, "RST R" and "E" over the two reports, the mode, the band, the remarks.
-std::vector<int> Colonnes_Entete() {
-    using Maravel::Champ_Qso;
-    const auto liste = [](Champ_Qso champ) {
-        return static_cast<int>(Maravel::Colonne_Debut(champ) + Maravel::Decalage_Affichage);
-    };
-    return {3,
-            liste(Champ_Qso::Date),
-            liste(Champ_Qso::Heure),
-            liste(Champ_Qso::Indicatif),
-            liste(Champ_Qso::Departement),
-            liste(Champ_Qso::Prenom),
-            liste(Champ_Qso::Rst_Recu) - 4,
-            liste(Champ_Qso::Rst_Recu),
-            liste(Champ_Qso::Rst_Envoye),
-            liste(Champ_Qso::Mode),
-            liste(Champ_Qso::Bande),
-            liste(Champ_Qso::Observations)};
-}
-
 struct Article_A_Venir {
     const char* menu;
     const char* titre;
@@ -295,7 +274,7 @@ void Saisie_QSO::Construire_Controles() {
     auto* frame4 = Nommer(new QGroupBox(QStringLiteral("Liste des QSO")), "Frame4");
     auto* disposition_liste = new QVBoxLayout(frame4);
     const QFont fixe = Police_Fixe();
-    m_entete = Nommer(new Entete_Colonnes(Colonnes_Entete()), "Entete");
+    m_entete = Nommer(new Entete_Colonnes(Colonnes_Entete_Log(Maravel::Decalage_Affichage + 1)), "Entete");
     m_entete->setFont(fixe);
     m_liste_qso = Nommer(new QListWidget, "Liste_QSO");
     m_liste_qso->setFont(fixe);
