@@ -1,6 +1,6 @@
 #pragma once
-// The activation as the set-up window's fields hold it at this moment: the entry window reads it
-// there, never from the store, so that its files follow `Num_Activite` as it stands.
+// The activation as the set-up window's fields hold it: the entry window copies it when it opens (and
+// when "Saisie des QSO" is pressed again), never reads it from the store, and logs into that copy.
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The QSO entry window: the activation being logged, the clock, the entry fields and the log's list.
-// Its behaviour is split in three files: the frame, load and clock (Saisie_QSO.cpp), the entry of one
-// QSO from the keyboard with its validation (Saisie_QSO_Champs.cpp), and the editing of logged QSOs
-// (Saisie_QSO_Liste.cpp).
+// Its behaviour is split in four files: the frame, load and clock (Saisie_QSO.cpp), the entry of one
+// QSO from the keyboard with its validation (Saisie_QSO_Champs.cpp), the editing of logged QSOs
+// (Saisie_QSO_Liste.cpp), and the log's outputs (Saisie_QSO_Sorties.cpp).
 
 #include "core/Journal.h"
 #include "core/Qso.h"
@@ -43,7 +43,6 @@ public:
     // "Saisie des QSO" pressed again: on another activation (or the same one described otherwise) the
     // window drops the entry in progress and reloads on it.
     void Ouvrir_Activation(const Activation_Affichee& activation);
-    const Activation_Affichee& Activation_Ouverte() const { return m_activation; }
 
     // One tick of the clock (the timer calls it every second; tests call it after setting their clock).
     void Timer1_Timer();
