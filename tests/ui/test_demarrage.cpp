@@ -4,7 +4,6 @@
 #include "ui/Horloge_Douteuse.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Setup.h"
-#include "ui/Valeurs_Entrantes.h"
 #include "ui/Verrou.h"
 
 #include <QTest>
@@ -82,46 +81,6 @@ private Q_SLOTS:
             if (!verrou && avant == Contenu) {
                 QCOMPARE(m_env->Lire_Fichier(QStringLiteral("Maravel_ON.verrou")), contenu);
             }
-        }
-    }
-
-    // Store values and list lines meet the rules of typed ones; a refused one leaves its field empty.
-    void valeurs_entrantes() {
-        QCOMPARE(Refus_Valeur_Entrante("  Sûr-lès-Halloy  ", 14).value_or("admis"), "admis");
-        QCOMPARE(Refus_Valeur_Entrante("F/ON4XYZ", 6).value_or("admis"), "il dépasse 6 caractères");
-        // From the list (a line's name) or the store, key or caption, value, field, refusal.
-        using Cas = std::tuple<bool, QString, QString, const char*, QString>;
-        const QList<Cas> cas{
-            {false, "Nom Activite", "Château\r\nFaux", "Nom_Activite", Controle},
-            {false, "Indicatif", QStringLiteral("ON4") + QChar(u'\0') + "XYZ", "Activeur", Controle},
-            {false, "Type Activite", "Ch\u0081teau", "Type_Activite", Controle},
-            {false, "Logger", "ON4ABC\U0001F600", "Logger",
-             "il contient un caractère que les fichiers Windows-1252 ne peuvent pas garder"},
-            {false, "Indicatif", "ON4XYZ/P/MM", "Activeur", "10 caracteres maxi"},
-            {true, "Nom de l'Activité", "Halloy\tNord", "Nom_Activite", Controle},
-            {true, "Nom de l'Activité", "Chateau bien trop long pour lui", "Nom_Activite",
-             "30 caracteres maxi"},
-        };
-        for (const auto& [liste, nom, valeur, champ, refus] : cas) {
-            Repartir();
-            if (liste) {
-                m_env->Ecrire_Fichier(QStringLiteral("Liste_Activite.txt"),
-                                      "DMF-9        ON4XYZ     " + valeur.toLatin1().leftJustified(36) +
-                                          "     5590  Activation   12/11/05 \r\n");
-            } else {
-                m_env->reglages().Ecrire(nom, valeur);
-            }
-            Setup setup(m_env->services());
-            setup.Demarrer();
-            if (liste) {
-                auto* activites = setup.findChild<QListWidget*>(QStringLiteral("Liste_Activite"));
-                Q_EMIT activites->itemClicked(activites->item(0));
-            }
-            QCOMPARE(setup.findChild<QLineEdit*>(QLatin1String(champ))->text(), "");
-            const QString notice = (liste ? "Le champ \"" + nom + "\" lu dans Liste_Activite.txt"
-                                          : "Le réglage \"" + nom + "\"") +
-                                   " a été ignoré : " + refus + ". Le champ reste vide.";
-            QCOMPARE(Textes(), notice);
         }
     }
 

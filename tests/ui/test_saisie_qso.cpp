@@ -296,13 +296,14 @@ const std::vector<Cas> Tel_Que_Tape{
      .etapes = {"clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
          "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Bande_Q Mode_Q Indi_Q"}},
     // A value read from a file meets the rules of a typed one; a line torn by a crash is moved aside.
-    {.nom = "ligne coupee mise de cote, tabulation refusee dans la memoire",
-     .fichiers = {{Log, Qso(1) + "01/03/24  10:0"}, {Memoire, "F2ABC        75 PA\tUL\r\n"}},
-     .etapes = {"> F2ABC\r", "?Dpt_Q=75", "?Prenom_Q="},
+    {.nom = "ligne coupee mise de cote, prenoms de la memoire refuses",
+     .fichiers = {{Log, Qso(1) + "01/03/24  10:0"}, {Memoire, "F2ABC        75 PA\tUL\r\nF3ABC           MARIE-CHRISTINE-X\r\n"}},
+     .etapes = {"> F2ABC\r", "?Dpt_Q=75", "?Prenom_Q=", "clic Annule_Q", "> F3ABC\r", "?Prenom_Q="},
      .messages = {"La dernière ligne de DMF-123.txt était incomplète (arrêt brutal pendant une écriture ?) : "
          "« 01/03/24  10:0 ».\nElle a été retirée et mise de côté dans DMF-123_coupe_2024-03-01.txt, dans le dossier des données.",
          "Le prénom de F2ABC lu dans Liste_Prenom.txt a été ignoré : il contient un caractère de contrôle (retour à la "
-         "ligne, tabulation…). Le champ reste vide."},
+         "ligne, tabulation…). Le champ reste vide.",
+         "Le prénom de F3ABC lu dans Liste_Prenom.txt a été ignoré : il dépasse 15 caractères. Le champ reste vide."},
      .fichiers_apres = {{Log, Qso(1)}, {"DMF-123_coupe_2024-03-01.txt", "01/03/24  10:0\r\n"}}},
 };
 

@@ -23,6 +23,8 @@ const QStringList Champs_Halloy{"Activeur=ON4XYZ/P", "Logger=ON4ABC", "Num_Activ
 const QString Nom_De_Fichier = QStringLiteral("Numéro d'activité refusé : il sert de nom au fichier du log.\n"
                                               "Ni \\ / : * ? \" < > |, ni que des points, ni CON, AUX, NUL, COMn, LPTn.");
 
+const QString Ignore = QStringLiteral("%1 a été ignoré : %2. Le champ reste vide.");
+const QString Controle = QStringLiteral("il contient un caractère de contrôle (retour à la ligne, tabulation…)");
 // Lines of Liste_Activite.txt as the window must write them, every blank counted.
 const QString Halloy_129 = "DMF-123      ON4XYZ/P   Château d'Halloy                         5590  Activation   12/11/05 Halloy                              ";
 const QString Moulin_129 = "ONM-0042     F4ABC      Moulin de Braine                         1420  Moulin       03/06/23 Braine-l'Alleud                     ";
@@ -120,6 +122,18 @@ const std::vector<Cas> Table{
     {.nom = "log impossible a creer: dit, et pas de saisie", .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}},
      .reglages = Halloy, .etapes = {"lien DMF-123.txt", "clic Saisie_des_QSO", "saisie 0"},
      .messages = {"Le log de l'activité ne peut pas être créé :..."}},
+    // Values from the store or from a list line meet the rules of typed ones (26 letters between blanks fit
+    // the commune); a refused one leaves its field empty.
+    {.nom = "valeurs du store refusees", .reglages = {"Nom Activite=Château\r\nFaux", "Indicatif=ON4XYZ/P/MM",
+         "Type Activite=Ch\u0081teau", "Logger=ON4ABC\U0001F600", "Commune=  Sainte-Marie-aux-Chênes-Ou  "},
+     .messages = {Ignore.arg("Le réglage \"Indicatif\"", "10 caracteres maxi"),
+         Ignore.arg("Le réglage \"Logger\"", "il contient un caractère que les fichiers Windows-1252 ne peuvent pas garder"),
+         Ignore.arg("Le réglage \"Nom Activite\"", Controle), Ignore.arg("Le réglage \"Type Activite\"", Controle)},
+     .attendus = {"Activeur Logger Nom_Activite Type_Activite=", "Nom_Commune=  Sainte-Marie-aux-Chênes-Ou  "}},
+    {.nom = "valeur de la liste refusee", .fichiers = {{"Liste_Activite.txt", Liste({Moulin_129,
+         QString(Moulin_129).replace("ONM-0042", "DMF-9   ").replace("Moulin de", "Moulin\tde")})}},
+     .etapes = {"clic Liste_Activite 2"}, .messages = {Ignore.arg("Le champ \"Nom de l'Activité\" lu dans Liste_Activite.txt",
+         Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
 };
