@@ -135,12 +135,6 @@ TEST(Sorties, EnregistrementsTrafic) {
     }
 }
 
-TEST(Sorties, LignesDeLaFenetreDuLog) {
-    EXPECT_EQ(Ligne_Affiche_Log(7, Cw7), "    7  " + Cw7);
-    EXPECT_EQ(Ligne_Affiche_Log(123456, "L"), "123456  L");
-    EXPECT_EQ(Titre_Affiche_Log("12345"), "Log de l'activit\xE9 12345");
-}
-
 namespace {
 
 struct Cas_Fichier {
