@@ -58,17 +58,6 @@ Cas Validation_Refusee(const char* nom, const QString& champ, const QString& tex
             .fichiers_apres = {{Log, Absent}, {Memoire, Absent}}};
 }
 
-QStringList Prefixes() {
-    QStringList etapes;
-    for (const QString indicatif : {"F1ABC", "f5xyz", "TH5A", "TK5A", "TM5A", "TP5A", "TQ5A", "TV5A", "TW5A",
-                                    "HW5A", "HX5A", "HY5A", "TA1ABC", "HB9ABC", "ON4ABC"}) {
-        const bool francais = !QStringList{"TA1ABC", "HB9ABC", "ON4ABC"}.contains(indicatif);
-        etapes << "> " + indicatif + '\r' << (francais ? "?focus=Dpt_Q" : "?focus=Prenom_Q")
-               << "clic Annule_Q";
-    }
-    return etapes;
-}
-
 // clang-format off
 const std::vector<Cas> Ouverture{
     {.nom = "log de 25 lignes: la derniere est la ligne courante", .fichiers = {{Log, Log_De(25)}},
@@ -137,7 +126,8 @@ const std::vector<Cas> Saisie{
          "?$Bande Activite=2", "Mode_Q> cw\r", "?$Mode Activite=-1", "?QRKR_Q QRKE_Q=59", "Mode_Q> RTTY\r",
          "Bande_Q> 1296\r", "?focus=Bande_Q", "Mode_Q> PSK31\r", "?focus=Mode_Q"}, .messages = {"3 caracteres maxi",
          "3 caracteres maxi"}, .attendus = {"$Bande Activite=2", "$Mode Activite=-1"}},
-    {.nom = "prefixes francais: le departement, sinon le prenom", .etapes = Prefixes()},
+    {.nom = "prefixes francais: le departement, sinon le prenom", .etapes = {"> f5xyz\r", "?focus=Dpt_Q",
+         "clic Annule_Q", "> TK5A\r", "?focus=Dpt_Q", "clic Annule_Q", "> HB9ABC\r", "?focus=Prenom_Q"}},
     // The first earlier line on 7 in SSB, which has no first name: two blanks. "Oui" drops the callsign
     // and leaves the department and first name alone; on 14 in CW it was never worked.
     {.nom = "doublon meme bande et meme mode: Oui abandonne",
