@@ -54,8 +54,8 @@ const QStringList Run_B = QStringList{"police Courier New", "gras 1", "taille 15
 const std::vector<Cas> Selection{
     {.nom = "clics dans le desordre, deselection a sa place, tout puis un retour", .fichiers = {{Log, Quatre}},
      .etapes = {"table", "clic Liste_QSO 4", "clic Liste_QSO 1", "contenu Liste_QSO F1ABC F5KLM",
-         "contenu Liste_Imprime DL1XYZ ON4ABC/P", "clic Liste_Imprime 2", "contenu Liste_QSO F1ABC F5KLM ON4ABC/P",
-         "clic Liste_QSO 2", "contenu Liste_Imprime DL1XYZ F5KLM", "clic Select_All", "?Liste_QSO: lignes=0",
+         "contenu Liste_Imprime DL1XYZ ON4ABC/P", "clic Liste_Imprime 1", "contenu Liste_QSO DL1XYZ F1ABC F5KLM",
+         "clic Liste_QSO 3", "contenu Liste_Imprime F5KLM ON4ABC/P", "clic Select_All", "?Liste_QSO: lignes=0",
          "contenu Liste_Imprime DL1XYZ F1ABC F5KLM ON4ABC/P", "clic Liste_Imprime 1", "contenu Liste_QSO DL1XYZ",
          "contenu Liste_Imprime F1ABC F5KLM ON4ABC/P", "clic Impression", "clic Impression", "etiquettes"}},
     {.nom = "log vide", .etapes = {"clic Select_All", "?Liste_QSO Liste_Imprime: lignes=0"}},
