@@ -103,10 +103,13 @@ void Imprimante_QPrinter::Debut_Serie() {
     m_imprimante.setPageMargins(QMarginsF(), m_imprimante.pageLayout().units());
 }
 
+// A preview places its pages with the margins it finds after drawing: they stay until it closes.
 bool Imprimante_QPrinter::Fin_Serie() {
     m_serie = false;
     const bool imprime = Fin_Document();
-    m_imprimante.setPageMargins(m_marges_hors_serie, m_imprimante.pageLayout().units());
+    if (!m_apercu) {
+        m_imprimante.setPageMargins(m_marges_hors_serie, m_imprimante.pageLayout().units());
+    }
     return imprime;
 }
 
@@ -145,5 +148,7 @@ void Impression_Qt::Apercu(QWidget* parent, const QString& titre, const Travail_
         imprimante.Fin_Document();
     });
     apercu.resize(Zone_Disponible(parent).size() * 0.8);
+    const QMarginsF marges = m_qprinter->pageLayout().margins();
     apercu.exec();
+    m_qprinter->setPageMargins(marges, m_qprinter->pageLayout().units());
 }
