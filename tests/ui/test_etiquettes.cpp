@@ -77,6 +77,9 @@ const std::vector<Cas> Impressions{
     {.nom = "pause: Non apres la premiere feuille, qui sort", .fichiers = {{Log, Log_De(17)}}, .etapes = {
          "clic Select_All", "clic Impression", "etiquettes", "clic Arret_Imp", "non", "clic Imprime", "fins 1"},
      .messages = {"Page suivante ?"}},
+    {.nom = "travail refuse: l'operateur le sait", .fichiers = {{Log, Quatre}}, .etapes = {"clic Select_All",
+         "clic Impression", "etiquettes", "imprimante refusee", "clic Imprime", "fins 1"}, .messages = {"Les étiquettes "
+         "n'ont pas pu être imprimées : l'imprimante choisie a refusé le travail ou n'est pas disponible. Vérifiez-la, puis recommencez."}},
 };
 Scenario Fenetre([](Environnement_Test& env) {
     return std::make_unique<Select_QSO>(env.services(), [] { return activation.valeurs; }); }, {
@@ -92,7 +95,8 @@ Scenario Fenetre([](Environnement_Test& env) {
          QTRY_COMPARE(QApplication::activeWindow(), Fenetre_Etiquettes(f)); }},
     {"table_etiquettes", [](QWidget* f, Environnement_Test&, const QString&) {
          QCOMPARE(Table_Des_Controles(Fenetre_Etiquettes(f)), Table_Attendue(Table_Etiquettes)); }},
-    {"imprimante", [](QWidget*, Environnement_Test& env, const QString& a) { env.impression.accepter = a != "annulee"; }},
+    {"imprimante", [](QWidget*, Environnement_Test& env, const QString& a) { env.impression.accepter = a != "annulee";
+         env.impression.imprimante.refuse = a == "refusee"; }},
     {"imprime", [](QWidget*, Environnement_Test& env, const QString& a) {
          QCOMPARE(env.impression.dialogues, a.section(' ', 0, 0).toInt());
          QCOMPARE(env.impression.imprimante.appels, a.endsWith(" B") ? Run_B : QStringList()); }},
