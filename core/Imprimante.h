@@ -27,6 +27,12 @@ public:
     virtual bool Fin_Document() = 0;
     // Drops the job begun: nothing of it is printed.
     virtual void Annuler_Document() = 0;
+
+    // A run of jobs, one per label sheet. A printer that cannot take a second job into the same place (a
+    // file, a preview) gathers the run's jobs as the pages of one document, written at the end of the run;
+    // false when it could not be.
+    virtual void Debut_Serie() {}
+    virtual bool Fin_Serie() { return true; }
 };
 
 // Prints the lines as one job in the given font, then puts the printer's font name and size back and

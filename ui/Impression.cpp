@@ -8,7 +8,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-Imprimante_QPrinter::Imprimante_QPrinter(QPrinter& imprimante) : m_imprimante(imprimante), m_police(QFont()) {
+Imprimante_QPrinter::Imprimante_QPrinter(QPrinter& imprimante, bool apercu)
+    : m_imprimante(imprimante), m_police(QFont()), m_apercu(apercu) {
     m_police.setPointSizeF(10);
 }
 
@@ -61,7 +62,8 @@ void Imprimante_QPrinter::Ligne(std::string_view texte) {
     }
     m_peintre->setFont(m_police);
     const QFontMetricsF mesures(m_police, &m_imprimante);
-    if (m_y > 0 && m_y + mesures.height() > m_peintre->device()->height()) {
+    if (m_page_a_tourner || (m_y > 0 && m_y + mesures.height() > m_peintre->device()->height())) {
+        m_page_a_tourner = false;
         if (!m_imprimante.newPage()) {
             m_erreur = true;
             return;
@@ -72,7 +74,16 @@ void Imprimante_QPrinter::Ligne(std::string_view texte) {
     m_y += mesures.lineSpacing();
 }
 
+bool Imprimante_QPrinter::Un_Document() const {
+    return m_serie && (m_apercu || !m_imprimante.outputFileName().isEmpty());
+}
+
 bool Imprimante_QPrinter::Fin_Document() {
+    if (Un_Document() && m_peintre && m_peintre->isActive()) {
+        m_page_a_tourner = true;
+        return !m_erreur;
+    }
+    m_page_a_tourner = false;
     bool imprime = !m_erreur;
     if (m_peintre && m_peintre->isActive()) {
         imprime = m_peintre->end() && imprime;
@@ -84,7 +95,26 @@ bool Imprimante_QPrinter::Fin_Document() {
     return imprime;
 }
 
+// A label sheet is laid out from the top of what the printer can reach: with the toolkit's own 10 mm
+// margins the eight rows of an A4 sheet would spill onto a second page.
+void Imprimante_QPrinter::Debut_Serie() {
+    m_serie = true;
+    m_marges_hors_serie = m_imprimante.pageLayout().margins();
+    m_imprimante.setPageMargins(QMarginsF(), m_imprimante.pageLayout().units());
+}
+
+// A preview places its pages with the margins it finds after drawing: they stay until it closes.
+bool Imprimante_QPrinter::Fin_Serie() {
+    m_serie = false;
+    const bool imprime = Fin_Document();
+    if (!m_apercu) {
+        m_imprimante.setPageMargins(m_marges_hors_serie, m_imprimante.pageLayout().units());
+    }
+    return imprime;
+}
+
 void Imprimante_QPrinter::Annuler_Document() {
+    m_page_a_tourner = false;
     if (m_peintre && m_peintre->isActive()) {
         m_imprimante.abort();
         m_peintre->end();
@@ -113,10 +143,12 @@ void Impression_Qt::Apercu(QWidget* parent, const QString& titre, const Travail_
     QPrintPreviewDialog apercu(m_qprinter.get(), parent);
     apercu.setWindowTitle(titre);
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu, [&travail](QPrinter* page) {
-        Imprimante_QPrinter imprimante(*page);
+        Imprimante_QPrinter imprimante(*page, true);
         travail(imprimante);
         imprimante.Fin_Document();
     });
     apercu.resize(Zone_Disponible(parent).size() * 0.8);
+    const QMarginsF marges = m_qprinter->pageLayout().margins();
     apercu.exec();
+    m_qprinter->setPageMargins(marges, m_qprinter->pageLayout().units());
 }

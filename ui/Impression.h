@@ -5,6 +5,7 @@
 #include "core/Imprimante.h"
 
 #include <QFont>
+#include <QMarginsF>
 #include <QString>
 
 #include <functional>
@@ -28,10 +29,11 @@ public:
     virtual void Apercu(QWidget* parent, const QString& titre, const Travail_Impression& travail) = 0;
 };
 
-// Lines drawn on a QPrinter (a real printer, a PDF file or a preview page).
+// Lines drawn on a QPrinter (a real printer, a PDF file or a preview page). A run of jobs on a file or
+// in a preview becomes one document, one page per job: a second job would replace the first.
 class Imprimante_QPrinter final : public Maravel::Imprimante_Lignes {
 public:
-    explicit Imprimante_QPrinter(QPrinter& imprimante);
+    explicit Imprimante_QPrinter(QPrinter& imprimante, bool apercu = false);
     ~Imprimante_QPrinter() override;
 
     std::string Police() const override;
@@ -43,15 +45,22 @@ public:
     void Ligne(std::string_view texte) override;
     bool Fin_Document() override;
     void Annuler_Document() override;
+    void Debut_Serie() override;
+    bool Fin_Serie() override;
 
 private:
     bool Commencer();
+    bool Un_Document() const;
 
     QPrinter& m_imprimante;
     std::unique_ptr<QPainter> m_peintre;
     QFont m_police;
     double m_y = 0;
     bool m_erreur = false;
+    bool m_apercu = false;
+    bool m_serie = false;
+    bool m_page_a_tourner = false; // a job of the run ended: the next line starts a new page
+    QMarginsF m_marges_hors_serie;
 };
 
 class Impression_Qt final : public Impression {

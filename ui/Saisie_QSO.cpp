@@ -6,6 +6,7 @@
 #include "core/Lignes_Coupees.h"
 #include "ui/Affiche_Log.h"
 #include "ui/Entete_Colonnes.h"
+#include "ui/Select_QSO.h"
 #include "ui/Sous_Programmes.h"
 
 #include <QAction>
@@ -84,7 +85,6 @@ struct Article_A_Venir {
     const char* legende;
 };
 constexpr Article_A_Venir Articles_A_Venir[] = {
-    {"Mnu_Etique", "Etiquettes", "Mnu_Etiquettes", "Imprimer les étiquettes pour QSL"},
     {"Mnu_Help", "Aide", "Mnu_Historique", "Historique"},
     {"Mnu_Help", "Aide", "Mnu_Mode_Emploi", "Mode d'emploi"},
     {"Mnu_Help", "Aide", "Mnu_Maj", "Mise a jour du programme"},
@@ -394,7 +394,11 @@ void Saisie_QSO::Construire_Menus() {
                    QStringLiteral("le log de l'activité")),
             &QAction::triggered, this, &Saisie_QSO::Mnu_Aff_Log_Click);
 
-    // Labels and help come with their own work: shown, not yet usable.
+    connect(action(menu("Mnu_Etique", QStringLiteral("Etiquettes")), "Mnu_Etiquettes",
+                   QStringLiteral("Imprimer les étiquettes pour QSL")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_Etiquettes_Click);
+
+    // Help comes with its own work: shown, not yet usable.
     for (const auto& [nom_menu, titre, nom, legende] : Articles_A_Venir) {
         QMenu* parent = menuBar()->findChild<QMenu*>(QLatin1String(nom_menu), Qt::FindDirectChildrenOnly);
         if (parent == nullptr) {
@@ -483,6 +487,9 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
     // The display window shows one activation's log: it must not be taken for the new one's.
     if (m_affiche_log != nullptr) {
         m_affiche_log->close();
+    }
+    if (m_select_qso != nullptr) {
+        m_select_qso->close();
     }
     m_activation = activation;
     m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one

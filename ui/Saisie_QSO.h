@@ -23,6 +23,7 @@ struct Resultat_Sortie;
 } // namespace Maravel
 
 class Affiche_Log;
+class Select_QSO;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -125,6 +126,7 @@ private:
     void Mnu_ADIF_Click();
     void Mnu_C_Trafic_Click();
     void Mnu_Aff_Log_Click();
+    void Mnu_Etiquettes_Click();
 
     // Entry modes.
     void Choisir_UTC(bool utc);
@@ -170,6 +172,7 @@ private:
     QListWidget* m_liste_qso = nullptr;
     QTimer* m_timer1 = nullptr;
     QPointer<Affiche_Log> m_affiche_log;
+    QPointer<Select_QSO> m_select_qso;
 
     QAction* m_mnu_utc_oui = nullptr;
     QAction* m_mnu_utc_non = nullptr;

@@ -7,6 +7,7 @@
 #include "core/Sorties.h"
 #include "ui/Affiche_Log.h"
 #include "ui/Impression.h"
+#include "ui/Select_QSO.h"
 #include "ui/Sous_Programmes.h"
 
 #include <QDir>
@@ -90,4 +91,17 @@ void Saisie_QSO::Mnu_Aff_Log_Click() {
     m_affiche_log->show();
     m_affiche_log->raise();
     m_affiche_log->activateWindow();
+}
+
+// The selection reads the log when it opens; asked again, it comes to the front with its lists as they are.
+// Its label window reads the activation this window shows at each print run.
+void Saisie_QSO::Mnu_Etiquettes_Click() {
+    if (m_select_qso == nullptr) {
+        m_select_qso = new Select_QSO(
+            m_services, [this] { return m_activation; }, this);
+    }
+    m_select_qso->setWindowState(m_select_qso->windowState() & ~Qt::WindowMinimized);
+    m_select_qso->show();
+    m_select_qso->raise();
+    m_select_qso->activateWindow();
 }

@@ -426,7 +426,7 @@ Mnu_Imprimer "Imprimer" [Mnu_Imp_Log Mnu_Apercu_Log]
 Mnu_Imp_Log "le log de l'activité"
 Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité"
 Mnu_Afficher "Afficher" [Mnu_Aff_Log] | Mnu_Aff_Log "le log de l'activité"
-Mnu_Etique "Etiquettes" [Mnu_Etiquettes] | Mnu_Etiquettes "Imprimer les étiquettes pour QSL" inactif
+Mnu_Etique "Etiquettes" [Mnu_Etiquettes] | Mnu_Etiquettes "Imprimer les étiquettes pour QSL"
 Mnu_Help "Aide" [Mnu_Historique Mnu_Mode_Emploi Mnu_Maj Mnu_A_Propos] | Mnu_Historique "Historique" inactif
 Mnu_Mode_Emploi "Mode d'emploi" inactif | Mnu_Maj "Mise a jour du programme" inactif | Mnu_A_Propos "A Ppropos" inactif
 Frame1 "" | Label1 "Assistant d'activité de F/ON4XYZ/P" | Frame2 "Activité" | Label19 "Commune :" | Label21 "Halloy"

@@ -4,6 +4,7 @@
 #include "Scenario.h"
 #include "ui/Affiche_Log.h"
 #include "ui/Saisie_QSO.h"
+#include "ui/Select_QSO.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -72,6 +73,10 @@ const std::vector<Cas> Menus{
      .fichiers = {{Log, Log_De(3)}}, .etapes = {"menu Mnu_Aff_Log", "dossier DMF-456.txt", "autre DMF-456",
          "menu Mnu_Aff_Log", "affiche 0", "menu Mnu_Imp_Log", "imprime 0"}, .messages = {
          "Le log ne peut pas être lu : ...", "Le log ne peut pas être lu : ...", "Le log ne peut pas être lu : ..."}},
+    // The selection reads the log of the activation the window shows; another activation closes it.
+    {.nom = "etiquettes: une selection a la fois, sur le log affiche", .fichiers = {{Log, Log_De(3)}, {"DMF-456.txt", Qso(4)}},
+     .etapes = {"menu Mnu_Etiquettes", "selection 3", "menu Mnu_Etiquettes", "selection 3", "autre DMF-456",
+         "selection 0", "menu Mnu_Etiquettes", "selection 1"}},
 };
 Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
     {"horloge", [](QWidget*, E& env, const QString& a) {
@@ -104,6 +109,10 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
     {"activer", [](QWidget* f, E&, const QString&) { QTRY_VERIFY((f->activateWindow(), f->isActiveWindow())); }},
     {"fermer", [](QWidget* f, E&, const QString&) { Affiche(f)->close(); QTRY_VERIFY(!Affiche(f)); }},
     {"minimiser", [](QWidget* f, E&, const QString&) { Affiche(f)->showMinimized(); }},
+    {"selection", [](QWidget* f, E&, const QString& n) {
+         QTRY_COMPARE(f->findChildren<Select_QSO*>().size(), n.toInt() ? 1 : 0);
+         if (auto* s = f->findChild<Select_QSO*>()) { QVERIFY(s->isVisible() && !s->isModal());
+             QCOMPARE(s->findChild<QListWidget*>("Liste_QSO")->count(), n.toInt()); } }},
     {"autre", [](QWidget* f, E&, const QString& numero) { activation.valeurs.Num_Activite = numero;
          static_cast<Saisie_QSO*>(f)->Ouvrir_Activation(activation.valeurs); QTRY_VERIFY(!Affiche(f)); }}});
 
