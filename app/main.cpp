@@ -32,6 +32,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Maravel_ON"));
     QApplication::setApplicationVersion(Revision.trimmed());
+    // Lets the desktop match the windows with the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.maravel.Maravel_ON"));
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral(

@@ -1,63 +1,24 @@
 #include "core/Fichiers.h"
 
+#include "core/Plateforme.h"
 #include "core/Texte1252.h"
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace Maravel {
 
 namespace {
 
-std::FILE* Ouvrir_Ajout(const std::filesystem::path& fichier) {
-#ifdef _WIN32
-    return _wfopen(fichier.c_str(), L"ab");
-#else
-    return std::fopen(fichier.c_str(), "ab");
-#endif
-}
-
-// Exclusive creation that never follows a link: a link planted at the scratch name cannot redirect the
-// write into another file.
+// Whatever stood at the name is removed first, so that the exclusive creation only fails on a real error.
 std::FILE* Creer_Neuf(const std::filesystem::path& fichier) {
     std::error_code erreur;
     std::filesystem::remove(fichier, erreur);
     if (erreur) {
         return nullptr;
     }
-#ifdef _WIN32
-    return _wfopen(fichier.c_str(), L"wbx");
-#else
-    const int fd = ::open(fichier.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return nullptr;
-    }
-    std::FILE* flux = ::fdopen(fd, "wb");
-    if (flux == nullptr) {
-        ::close(fd);
-    }
-    return flux;
-#endif
-}
-
-bool Vers_Disque(std::FILE* flux) {
-    if (std::fflush(flux) != 0) {
-        return false;
-    }
-#ifdef _WIN32
-    return _commit(_fileno(flux)) == 0;
-#else
-    return ::fsync(fileno(flux)) == 0;
-#endif
+    return Plateforme::Creer_Exclusif(fichier);
 }
 
 bool Ecrire_Flux(std::FILE* flux, std::string_view contenu) {
@@ -66,7 +27,7 @@ bool Ecrire_Flux(std::FILE* flux, std::string_view contenu) {
     }
     // An empty view may carry a null pointer, which fwrite must never receive.
     bool reussi = contenu.empty() || std::fwrite(contenu.data(), 1, contenu.size(), flux) == contenu.size();
-    reussi = Vers_Disque(flux) && reussi;
+    reussi = Plateforme::Vers_Disque(flux) && reussi;
     reussi = std::fclose(flux) == 0 && reussi;
     return reussi;
 }
@@ -81,17 +42,6 @@ std::filesystem::path Sans_Lien(const std::filesystem::path& fichier) {
     return erreur ? fichier : cible;
 }
 
-// A rename is durable only once the folder's entry is on the disk too.
-void Dossier_Vers_Disque([[maybe_unused]] const std::filesystem::path& dossier) {
-#ifndef _WIN32
-    const int fd = ::open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#endif
-}
-
 } // namespace
 
 Systeme_Fichiers::Lecture Systeme_Fichiers_Reel::Lire(const std::filesystem::path& fichier) {
@@ -102,11 +52,7 @@ Systeme_Fichiers::Lecture Systeme_Fichiers_Reel::Lire(const std::filesystem::pat
     // Read in blocks through the C stream: a read error (a folder in place of the file, a failing disk)
     // then shows in ferror instead of escaping as an exception from the stream buffer. The size is only a
     // hint that spares the text repeated growth; the loop reads whatever the file holds.
-#ifdef _WIN32
-    std::FILE* flux = _wfopen(fichier.c_str(), L"rb");
-#else
-    std::FILE* flux = std::fopen(fichier.c_str(), "rb");
-#endif
+    std::FILE* flux = Plateforme::Ouvrir(fichier, "rb");
     if (flux == nullptr) {
         return {Etat::Erreur, {}};
     }
@@ -132,19 +78,12 @@ bool Systeme_Fichiers_Reel::Ecrire(const std::filesystem::path& fichier, std::st
 }
 
 bool Systeme_Fichiers_Reel::Ajouter(const std::filesystem::path& fichier, std::string_view contenu) {
-    return Ecrire_Flux(Ouvrir_Ajout(fichier), contenu);
+    return Ecrire_Flux(Plateforme::Ouvrir(fichier, "ab"), contenu);
 }
 
 bool Systeme_Fichiers_Reel::Renommer(const std::filesystem::path& source,
                                      const std::filesystem::path& cible) {
-    const auto reelle = Sans_Lien(cible);
-    std::error_code erreur;
-    std::filesystem::rename(source, reelle, erreur);
-    if (erreur) {
-        return false;
-    }
-    Dossier_Vers_Disque(reelle.parent_path());
-    return true;
+    return Plateforme::Remplacer(source, Sans_Lien(cible));
 }
 
 bool Systeme_Fichiers_Reel::Supprimer(const std::filesystem::path& fichier) {
@@ -154,16 +93,17 @@ bool Systeme_Fichiers_Reel::Supprimer(const std::filesystem::path& fichier) {
 }
 
 std::optional<char> Systeme_Fichiers_Reel::Dernier_Octet(const std::filesystem::path& fichier) {
-    std::ifstream flux(fichier, std::ios::binary | std::ios::ate);
-    if (!flux || flux.tellg() <= 0) {
+    std::FILE* flux = Plateforme::Ouvrir(fichier, "rb");
+    if (flux == nullptr) {
         return std::nullopt;
     }
-    flux.seekg(-1, std::ios::end);
-    char octet = 0;
-    if (!flux.get(octet)) {
+    // Seeking before the start fails, so an empty file gives nothing.
+    const int octet = std::fseek(flux, -1, SEEK_END) == 0 ? std::fgetc(flux) : EOF;
+    std::fclose(flux);
+    if (octet == EOF) {
         return std::nullopt;
     }
-    return octet;
+    return static_cast<char>(octet);
 }
 
 std::optional<std::uintmax_t> Systeme_Fichiers_Reel::Taille(const std::filesystem::path& fichier) {
@@ -180,20 +120,12 @@ std::optional<std::uintmax_t> Systeme_Fichiers_Reel::Taille(const std::filesyste
 }
 
 bool Systeme_Fichiers_Reel::Tronquer(const std::filesystem::path& fichier, std::uintmax_t taille) {
-#ifdef _WIN32
-    std::FILE* flux = _wfopen(fichier.c_str(), L"r+b");
+    std::FILE* flux = Plateforme::Ouvrir(fichier, "r+b");
     if (flux == nullptr) {
         return false;
     }
-    bool reussi = _chsize_s(_fileno(flux), static_cast<long long>(taille)) == 0;
-#else
-    std::FILE* flux = std::fopen(fichier.c_str(), "r+b");
-    if (flux == nullptr) {
-        return false;
-    }
-    bool reussi = ::ftruncate(fileno(flux), static_cast<off_t>(taille)) == 0;
-#endif
-    reussi = Vers_Disque(flux) && reussi;
+    bool reussi = Plateforme::Tronquer(flux, taille);
+    reussi = Plateforme::Vers_Disque(flux) && reussi;
     return std::fclose(flux) == 0 && reussi;
 }
 
@@ -281,7 +213,7 @@ bool Ajouter_Ligne(Systeme_Fichiers& fs, const std::filesystem::path& fichier, s
 }
 
 std::filesystem::path Chemin(const std::filesystem::path& dossier, std::string_view nom_1252) {
-    return dossier / std::filesystem::path(Utf8_Depuis_1252(nom_1252));
+    return dossier / Plateforme::Nom_Depuis_1252(nom_1252);
 }
 
 } // namespace Maravel

@@ -1,5 +1,7 @@
 #include "core/Horloge.h"
 
+#include "core/Plateforme.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -21,24 +23,12 @@ std::string Deux_Chiffres(int a, char sep, int b, char sep2, int c) {
 
 Moment Horloge_Systeme::UTC() const {
     const std::time_t maintenant = std::time(nullptr);
-    std::tm t{};
-#ifdef _WIN32
-    gmtime_s(&t, &maintenant);
-#else
-    gmtime_r(&maintenant, &t);
-#endif
-    return Depuis_Tm(t);
+    return Depuis_Tm(Plateforme::Heure_UTC(maintenant));
 }
 
 Moment Horloge_Systeme::Local() const {
     const std::time_t maintenant = std::time(nullptr);
-    std::tm t{};
-#ifdef _WIN32
-    localtime_s(&t, &maintenant);
-#else
-    localtime_r(&maintenant, &t);
-#endif
-    return Depuis_Tm(t);
+    return Depuis_Tm(Plateforme::Heure_Locale(maintenant));
 }
 
 std::string Texte_Heure(const Moment& m) {

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs, from Debian 12's packages, whatever the build, the program and the tests need and is missing.
+# Installs, from Debian 12's packages, whatever the build, the program, the tests and the Debian package need
+# and is missing.
 set -euo pipefail
 
 paquets=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
-         libbenchmark-dev fonts-liberation clang-format xvfb xauth poppler-utils)
+         libbenchmark-dev fonts-liberation clang-format xvfb xauth poppler-utils
+         desktop-file-utils appstream dpkg-dev file)
 
 manquants=()
 for p in "${paquets[@]}"; do

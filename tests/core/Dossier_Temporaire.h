@@ -1,5 +1,8 @@
 #pragma once
-// A fresh data folder per test, removed afterwards; files are read and written as raw bytes.
+// A fresh data folder per test, removed afterwards; files, named in Windows-1252, are read and written as
+// raw bytes.
+
+#include "core/Texte1252.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,14 +17,16 @@ struct Dossier_Temporaire {
     Dossier_Temporaire() { std::filesystem::create_directories(chemin); }
     ~Dossier_Temporaire() { std::filesystem::remove_all(chemin); }
     const std::filesystem::path& Chemin() const { return chemin; }
+    // Through UTF-16, the way the system names files on both Linux and Windows.
+    std::filesystem::path Fichier(const std::string& nom) const { return chemin / Maravel::Depuis_1252(nom); }
     void Ecrire(const std::string& nom, const std::string& octets) const {
-        std::ofstream(chemin / nom, std::ios::binary) << octets;
+        std::ofstream(Fichier(nom), std::ios::binary) << octets;
     }
     std::string Lire(const std::string& nom) const {
-        std::ifstream flux(chemin / nom, std::ios::binary);
+        std::ifstream flux(Fichier(nom), std::ios::binary);
         return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
     }
-    bool Existe(const std::string& nom) const { return std::filesystem::exists(chemin / nom); }
+    bool Existe(const std::string& nom) const { return std::filesystem::exists(Fichier(nom)); }
 };
 
 // The bytes of a file holding these lines, each ended by CR LF.

@@ -39,6 +39,11 @@ TEST(Reecriture, InterrompueAChaqueEtapeLaisseLAncienFichier) {
         {"LOG.txt", Fichier_De({B}),
          [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Inserer_Chrono(A) == Resultat_Journal::Fait; }},
         {"LOG.txt", Fichier_De({B}), [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Ajouter(A); }},
+        {"DMF-\xC9\xE9.txt", Fichier_De({A, B}),
+         [](auto& fs, auto& d) {
+             return Journal(fs, d, "DMF-\xC9\xE9").Effacer(1, A) == Resultat_Journal::Fait;
+         }},
+        {"\xE9.txt", Fichier_De({B}), [](auto& fs, auto& d) { return Journal(fs, d, "\xE9").Ajouter(A); }},
         {"Liste_Prenom.txt", Fichier_De({Paul, Anne}),
          [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, "F1ABC        69 P"); }},
         {"Liste_Prenom.txt", Fichier_De({Anne}), [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, Paul); }},
