@@ -52,11 +52,12 @@ const std::vector<Cas> Recherches{
          "clic QSO_Effectues 5", "?Liste_QSO: ligne=29", "ferme Recherche_Indicatif"},
      .messages = {"Voulez vous effacer le QSO avec EA12ZZ ?", "Ce QSO n'est plus dans la liste des QSO (le log a "
          "changé depuis la recherche) : la ligne sélectionnée reste la même. Relancez la recherche."}},
-    {.nom = "au premier plan inchangee, puis rouverte a neuf", .fichiers = {{Log, Log_30()}},
+    {.nom = "au premier plan inchangee, rouverte a neuf, fermee pour une autre activation",
+     .fichiers = {{Log, Log_30()}, {"DMF-456.txt", Qso(1)}},
      .etapes = {"clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "Data> 14/01/06\r", "Indica> ON", "clic Recherche",
          "fenetre Recherche_Indicatif meme", "?Indica=ON", "resultats 2 3 4", "clic Command1",
          "ferme Recherche_Indicatif", "clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "?Indica=",
-         "?Option1_1: coche", "resultats"}},
+         "?Option1_1: coche", "resultats", "autre DMF-456", "ferme Recherche_Indicatif"}},
 };
 
 const QString Hors_Ligne = "La page de mise à jour n'a pas pu être chargée : l'ordinateur n'est pas relié à Internet, "
@@ -84,6 +85,7 @@ const std::vector<Cas> Aides{
 
 Scenario Fenetre([](E& env) {
     reseau = Reseau_Test();
+    activation = Activation_Test();
     env.services().reseau = &reseau;
     return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
     {"fenetre", [](QWidget* f, E&, const QString& a) {
@@ -114,6 +116,8 @@ Scenario Fenetre([](E& env) {
          for (int i = 0; i < a.section(' ', 0, 0).toInt(); ++i) QTest::keyClick(texte, Qt::Key_Tab);
          QTest::keyClick(texte, Qt::Key_Return); }},
     {"montre", [](QWidget* f, E&, const QString& a) { QCOMPARE(f->findChild<QTextBrowser*>("WebBrowser1")->toPlainText(), a); }},
+    {"autre", [](QWidget* f, E&, const QString& numero) { activation.valeurs.Num_Activite = numero;
+         static_cast<Saisie_QSO*>(f)->Ouvrir_Activation(activation.valeurs); }},
     {"recue", [](QWidget*, E&, const QString& a) { reseau.page = a.toUtf8(); }},
     {"demandes", [](QWidget*, E&, const QString& a) {
          QCOMPARE(reseau.demandes, QStringList(a.section(' ', 0, 0).toInt(), a.section(' ', 1))); }},
