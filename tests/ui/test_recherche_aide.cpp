@@ -5,6 +5,8 @@
 #include "ui/Reseau.h"
 #include "ui/Saisie_QSO.h"
 
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QtWidgets>
 
@@ -141,6 +143,21 @@ private Q_SLOTS:
                  "/Maravel_ON.hlp\n\nRéinstallez le programme, ou copiez ce fichier à côté de lui. Le programme "
                  "fonctionne normalement sans lui.");
         QVERIFY(!fenetre.findChild<QPushButton*>("Retour")->isEnabled());
+    }
+    // The program's own service: a page served on this machine, then the same address with nobody there.
+    void reseau_reel() {
+        QTcpServer serveur;
+        QVERIFY(serveur.listen(QHostAddress::LocalHost));
+        connect(&serveur, &QTcpServer::newConnection, &serveur, [&serveur] { QTcpSocket* s = serveur.nextPendingConnection();
+            connect(s, &QTcpSocket::readyRead, s, [s] { s->write("HTTP/1.0 200 OK\r\n\r\n<p>1.0.1</p>"); s->disconnectFromHost(); }); });
+        const QUrl page("http://127.0.0.1:" + QString::number(serveur.serverPort()) + "/Affichage2.htm");
+        Reseau_Qt reseau; QObject contexte; QStringList recues;
+        const auto noter = [&recues](std::optional<QByteArray> p) { recues << (p ? QString(*p) : "hors ligne"); };
+        reseau.Telecharger(page, &contexte, noter);
+        QTRY_COMPARE(recues, QStringList{"<p>1.0.1</p>"});
+        serveur.close();
+        reseau.Telecharger(page, &contexte, noter);
+        QTRY_COMPARE(recues, (QStringList{"<p>1.0.1</p>", "hors ligne"}));
     }
 };
 // clang-format on
