@@ -4,6 +4,7 @@
 #include "core/Horloge.h"
 #include "ui/Horloge_Douteuse.h"
 #include "ui/Impression.h"
+#include "ui/Reseau.h"
 #include "ui/Services.h"
 #include "ui/Setup.h"
 #include "ui/Verrou.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[]) {
     Maravel::Horloge_Systeme horloge;
     Maravel::Systeme_Fichiers_Reel fichiers;
     Impression_Qt impression;
+    Reseau_Qt reseau;
     Services services{messages,
                       reglages,
                       horloge,
@@ -69,6 +71,7 @@ int main(int argc, char* argv[]) {
                       std::filesystem::path(dossier.toStdU16String()),
                       [] { QCoreApplication::quit(); },
                       impression};
+    services.reseau = &reseau;
     services.date_construction = QDate::fromString(QStringLiteral(MARAVEL_DATE_CONSTRUCTION), Qt::ISODate);
 
     Setup setup(services);

@@ -6,6 +6,7 @@
 #include "core/Lignes_Coupees.h"
 #include "ui/Affiche_Log.h"
 #include "ui/Entete_Colonnes.h"
+#include "ui/Recherche_Indicatif.h"
 #include "ui/Select_QSO.h"
 #include "ui/Sous_Programmes.h"
 
@@ -77,19 +78,6 @@ QPushButton* Nouveau_Bouton(const char* nom, const QString& legende, const QStri
     bouton->setToolTip(bulle);
     return bouton;
 }
-
-struct Article_A_Venir {
-    const char* menu;
-    const char* titre;
-    const char* nom;
-    const char* legende;
-};
-constexpr Article_A_Venir Articles_A_Venir[] = {
-    {"Mnu_Help", "Aide", "Mnu_Historique", "Historique"},
-    {"Mnu_Help", "Aide", "Mnu_Mode_Emploi", "Mode d'emploi"},
-    {"Mnu_Help", "Aide", "Mnu_Maj", "Mise a jour du programme"},
-    {"Mnu_Help", "Aide", "Mnu_A_Propos", "A Ppropos"},
-};
 
 // A stored list index: a number, or the default when an outside edit left something else.
 int Indice_Lu(const QString& texte, int defaut, int taille) {
@@ -259,7 +247,6 @@ void Saisie_QSO::Construire_Controles() {
     m_recherche =
         Nouveau_Bouton("Recherche", QStringLiteral("Rechercher un QSO"),
                        QStringLiteral("Permet la recherche d'un QSO par Indicatif, Date ou Departement"));
-    m_recherche->setEnabled(false); // the search window comes with its own work
     auto* boutons = new QHBoxLayout;
     for (QPushButton* bouton :
          {m_valide_q, m_annule_q, m_edite_qso, m_efface_qso, m_recupere, m_ajout_qso, m_recherche}) {
@@ -320,6 +307,7 @@ void Saisie_QSO::Construire_Controles() {
     connect(m_efface_qso, &QPushButton::clicked, this, &Saisie_QSO::Efface_QSO_Click);
     connect(m_recupere, &QPushButton::clicked, this, &Saisie_QSO::Recupere_Click);
     connect(m_ajout_qso, &QPushButton::clicked, this, &Saisie_QSO::Ajout_QSO_Click);
+    connect(m_recherche, &QPushButton::clicked, this, &Saisie_QSO::Recherche_Click);
     connect(m_liste_qso, &QListWidget::currentRowChanged, this, &Saisie_QSO::Selection);
     connect(m_liste_qso, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { Selection(m_liste_qso->row(item)); });
@@ -398,14 +386,15 @@ void Saisie_QSO::Construire_Menus() {
                    QStringLiteral("Imprimer les étiquettes pour QSL")),
             &QAction::triggered, this, &Saisie_QSO::Mnu_Etiquettes_Click);
 
-    // Help comes with its own work: shown, not yet usable.
-    for (const auto& [nom_menu, titre, nom, legende] : Articles_A_Venir) {
-        QMenu* parent = menuBar()->findChild<QMenu*>(QLatin1String(nom_menu), Qt::FindDirectChildrenOnly);
-        if (parent == nullptr) {
-            parent = menu(nom_menu, QString::fromUtf8(titre));
-        }
-        action(parent, nom, QString::fromUtf8(legende))->setEnabled(false);
-    }
+    QMenu* aide = menu("Mnu_Help", QStringLiteral("Aide"));
+    connect(action(aide, "Mnu_Historique", QStringLiteral("Historique")), &QAction::triggered, this,
+            &Saisie_QSO::Mnu_Historique_Click);
+    connect(action(aide, "Mnu_Mode_Emploi", QStringLiteral("Mode d'emploi")), &QAction::triggered, this,
+            &Saisie_QSO::Mnu_Mode_Emploi_Click);
+    connect(action(aide, "Mnu_Maj", QStringLiteral("Mise a jour du programme")), &QAction::triggered, this,
+            &Saisie_QSO::Mnu_Maj_Click);
+    connect(action(aide, "Mnu_A_Propos", QStringLiteral("A Ppropos")), &QAction::triggered, this,
+            &Saisie_QSO::Mnu_A_Propos_Click);
 }
 
 void Saisie_QSO::Charger() {
@@ -484,12 +473,15 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
         return;
     }
     Annule_Saisie();
-    // The display window shows one activation's log: it must not be taken for the new one's.
+    // The display and search windows show one activation's log: they must not be taken for the new one's.
     if (m_affiche_log != nullptr) {
         m_affiche_log->close();
     }
     if (m_select_qso != nullptr) {
         m_select_qso->close();
+    }
+    if (m_recherche_indicatif != nullptr) {
+        m_recherche_indicatif->close();
     }
     m_activation = activation;
     m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one

@@ -1,8 +1,9 @@
 #pragma once
 // The QSO entry window: the activation being logged, the clock, the entry fields and the log's list.
-// Its behaviour is split in four files: the frame, load and clock (Saisie_QSO.cpp), the entry of one
+// Its behaviour is split in five files: the frame, load and clock (Saisie_QSO.cpp), the entry of one
 // QSO from the keyboard with its validation (Saisie_QSO_Champs.cpp), the editing of logged QSOs
-// (Saisie_QSO_Liste.cpp), and the log's outputs (Saisie_QSO_Sorties.cpp).
+// (Saisie_QSO_Liste.cpp), the log's outputs (Saisie_QSO_Sorties.cpp), and the search and the Aide menu
+// (Saisie_QSO_Aide.cpp).
 
 #include "core/Journal.h"
 #include "core/Qso.h"
@@ -24,6 +25,9 @@ struct Resultat_Sortie;
 
 class Affiche_Log;
 class Select_QSO;
+class Mise_a_Jour;
+class Mode_Emploi;
+class Recherche_Indicatif;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -128,6 +132,13 @@ private:
     void Mnu_Aff_Log_Click();
     void Mnu_Etiquettes_Click();
 
+    // The search and the Aide menu.
+    void Recherche_Click();
+    void Mnu_Historique_Click();
+    void Mnu_Mode_Emploi_Click();
+    void Mnu_Maj_Click();
+    void Mnu_A_Propos_Click();
+
     // Entry modes.
     void Choisir_UTC(bool utc);
     void Choisir_Differee(bool differee);
@@ -173,6 +184,9 @@ private:
     QTimer* m_timer1 = nullptr;
     QPointer<Affiche_Log> m_affiche_log;
     QPointer<Select_QSO> m_select_qso;
+    QPointer<Recherche_Indicatif> m_recherche_indicatif;
+    QPointer<Mode_Emploi> m_mode_emploi;
+    QPointer<Mise_a_Jour> m_mise_a_jour;
 
     QAction* m_mnu_utc_oui = nullptr;
     QAction* m_mnu_utc_non = nullptr;

@@ -57,6 +57,7 @@ private:
 };
 
 class Impression;
+class Reseau;
 
 struct Services {
     Messages& messages;
@@ -69,4 +70,5 @@ struct Services {
     // The day the program was built: a clock earlier than that cannot be right. Invalid: no check.
     QDate date_construction{};
     bool horloge_signalee = false; // the doubtful clock is told once per run
+    Reseau* reseau = nullptr;      // the update page; none: as without a network
 };

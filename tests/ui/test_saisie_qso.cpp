@@ -284,7 +284,7 @@ const std::vector<Cas> Tel_Que_Tape{
          "?Date_Q=01/0", "> [Retour][Retour]", "?Date_Q=01", "clic Heure_Q", "> 14[Retour]"}, .attendus = {"Heure_Q=1"}},
     {.nom = "tabulation dans l'ordre de la marche par Entree", .fichiers = {{Log, Qso(1)}},
      .etapes = {"clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
-         "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Bande_Q Mode_Q Indi_Q"}},
+         "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Recherche Bande_Q Mode_Q Indi_Q"}},
     // A value read from a file meets the rules of a typed one; a line torn by a crash is moved aside.
     {.nom = "ligne coupee mise de cote, prenoms de la memoire refuses",
      .fichiers = {{Log, Qso(1) + "01/03/24  10:0"}, {Memoire, "F2ABC        75 PA\tUL\r\nF3ABC           MARIE-CHRISTINE-X\r\n"}},
@@ -427,8 +427,8 @@ Mnu_Imp_Log "le log de l'activité"
 Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité"
 Mnu_Afficher "Afficher" [Mnu_Aff_Log] | Mnu_Aff_Log "le log de l'activité"
 Mnu_Etique "Etiquettes" [Mnu_Etiquettes] | Mnu_Etiquettes "Imprimer les étiquettes pour QSL"
-Mnu_Help "Aide" [Mnu_Historique Mnu_Mode_Emploi Mnu_Maj Mnu_A_Propos] | Mnu_Historique "Historique" inactif
-Mnu_Mode_Emploi "Mode d'emploi" inactif | Mnu_Maj "Mise a jour du programme" inactif | Mnu_A_Propos "A Ppropos" inactif
+Mnu_Help "Aide" [Mnu_Historique Mnu_Mode_Emploi Mnu_Maj Mnu_A_Propos] | Mnu_Historique "Historique"
+Mnu_Mode_Emploi "Mode d'emploi" | Mnu_Maj "Mise a jour du programme" | Mnu_A_Propos "A Ppropos"
 Frame1 "" | Label1 "Assistant d'activité de F/ON4XYZ/P" | Frame2 "Activité" | Label19 "Commune :" | Label21 "Halloy"
 Label3 "Activation Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log F/ON4XYZ/P"
 Label7 "N° du C P :" | Label4 "5590" | Frame6 "" | Label37 "14:25 Utc" | Label34 "14:25 Loc" inactif
@@ -445,7 +445,7 @@ Annule_Q "Annuler  une saisie" bulle "Annule les saisies en cours"
 Edite_QSO "Editer un QSO" bulle "Selectionnez un QSO dans la liste des QSO puis cliquer sur le bouton "Editer un QSO""
 Efface_QSO "Supprimer un QSO" bulle "Selectionnez un QSO dans la liste des QSO puis cliquer sur le bouton "Supprimer un QSO""
 Recupere "Recuperer un QSO" inactif | Ajout_QSO "Inserer un QSO"
-Recherche "Rechercher un QSO" bulle "Permet la recherche d'un QSO par Indicatif, Date ou Departement" inactif
+Recherche "Rechercher un QSO" bulle "Permet la recherche d'un QSO par Indicatif, Date ou Departement"
 Frame4 "Liste des QSO" | Liste_QSO "" bulle "Cliquez sur un QSO pour l'editer ou l'effacer" lignes=0
 Entete "   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    E   Mode     Bande      Observations"
 Label18 "Maravel_ON  -  assistant de log pour les activations radioamateurs" inactif)T") +

@@ -1,0 +1,34 @@
+#pragma once
+// The program's update page, fetched when the window opens and shown as simple rich text. Without a
+// network, as in the field, the window says so and offers the address to the system's browser.
+
+#include "ui/Services.h"
+
+#include <QUrl>
+#include <QWidget>
+
+#include <optional>
+
+class QTextBrowser;
+
+// The site's address from the store (key "Adresse Site"), or the project's own when it holds no usable
+// web address.
+QUrl Adresse_Site(const Reglages& reglages);
+
+class Mise_a_Jour : public QWidget {
+    Q_OBJECT
+public:
+    Mise_a_Jour(Services& services, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    void Page_Recue(const std::optional<QByteArray>& page);
+    void Lien(const QUrl& lien);
+
+    Services& m_services;
+    QUrl m_page;
+    QTextBrowser* m_web_browser1 = nullptr;
+    bool m_centree = false;
+};
