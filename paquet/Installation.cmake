@@ -14,9 +14,7 @@ install(FILES paquet/${MARAVEL_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/
 install(FILES paquet/${MARAVEL_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${MARAVEL_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The program looks for its manual beside itself, then in ../share/maravel-on.
-if(EXISTS ${CMAKE_SOURCE_DIR}/aide/Maravel_ON.hlp)
-  install(FILES ${CMAKE_SOURCE_DIR}/aide/Maravel_ON.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/maravel-on)
-endif()
+install(FILES ${CMAKE_SOURCE_DIR}/aide/Maravel_ON.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/maravel-on)
 
 set(CPACK_PACKAGE_NAME maravel-on)
 set(CPACK_PACKAGE_VENDOR Maravel_ON)
