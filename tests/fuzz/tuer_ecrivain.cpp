@@ -68,12 +68,16 @@ struct Modele {
     }
 };
 
-[[noreturn]] void Ecrire_Sans_Fin(const std::filesystem::path& d, Modele modele) {
+// A byte is sent before each change, so that the parent can let a few begin before the kill.
+[[noreturn]] void Ecrire_Sans_Fin(const std::filesystem::path& d, Modele modele, int tube) {
     Systeme_Fichiers_Reel fs;
     Journal journal(fs, d, "LOG");
     const auto fait = [](Resultat_Journal r) { return r == Resultat_Journal::Fait; };
     for (;;) {
         const auto c = modele.Suivant();
+        if (::write(tube, "-", 1) != 1) {
+            std::_Exit(3);
+        }
         const bool reussi = c.choix == 0   ? Ajout_Prenom(fs, d, c.ligne)
                             : c.choix == 1 ? fait(journal.Remplacer(c.k + 1, c.ancienne, c.ligne))
                             : c.choix == 2 ? fait(journal.Effacer(c.k + 1, c.ancienne))
@@ -116,18 +120,28 @@ int main(int argc, char** argv) {
         const Modele modele{
             {Lire_Lignes(fs, d / Fichiers[0]).lignes, Lire_Lignes(fs, d / Fichiers[1]).lignes},
             std::mt19937(static_cast<unsigned>(fait))};
+        int tube[2];
+        if (::pipe(tube) != 0) {
+            return 1;
+        }
         const pid_t ecrivain = ::fork();
         if (ecrivain == 0) {
-            Ecrire_Sans_Fin(d, modele);
+            ::close(tube[0]);
+            Ecrire_Sans_Fin(d, modele, tube[1]);
         }
-        volatile unsigned attente = 0; // a random moment within some change
-        for (unsigned i = alea() % 8000000; i > 0; --i) {
+        ::close(tube[1]);
+        char octet = 0;
+        for (auto debuts = 1 + alea() % 8; debuts > 0 && ::read(tube[0], &octet, 1) == 1; --debuts) {
+        }
+        volatile unsigned attente = 0; // a random moment within the change in progress
+        for (unsigned i = alea() % 4000000; i > 0; --i) {
             attente = i;
         }
         (void)attente;
         ::kill(ecrivain, SIGKILL);
         int statut = 0;
         ::waitpid(ecrivain, &statut, 0);
+        ::close(tube[0]);
         const std::string lus[2] = {fs.Lire(d / Fichiers[0]).contenu, fs.Lire(d / Fichiers[1]).contenu};
         echecs += !WIFSIGNALED(statut) || !Etat_Du_Modele(modele, lus);
         // The next opening: what is left of a torn line goes aside, whole lines stay.
