@@ -12,37 +12,27 @@
 using namespace Maravel;
 using std::filesystem::path;
 
-namespace {
-
 const std::string Moulin = "AAA-1" + Halloy.substr(5);
 
-using Operation = std::function<bool(Systeme_Fichiers&, const path&)>;
-
-} // namespace
+static bool Fait(Resultat_Journal resultat) {
+    return resultat == Resultat_Journal::Fait;
+}
 
 // Every rewrite of every data file, stopped at each of its changing steps: the failure is reported, the
 // file keeps its old bytes and no scratch file is left behind.
 TEST(Reecriture, InterrompueAChaqueEtapeLaisseLAncienFichier) {
+    using Operation = std::function<bool(Systeme_Fichiers&, const path&)>;
     const std::tuple<std::string, std::string, Operation> cas[] = {
         {"Liste_Activite.txt", Fichier_De({Halloy}),
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Ajouter_Ou_Remplacer(Moulin); }},
         {"Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
-         [](auto& fs, auto& d) { return Liste_Activites(fs, d).Ajouter_Ou_Remplacer(Halloy + "x"); }},
-        {"Liste_Activite.txt", Fichier_De({Moulin, Halloy}),
          [](auto& fs, auto& d) { return Liste_Activites(fs, d).Effacer("DMF-123"); }},
         {"LOG.txt", Fichier_De({A, B}),
-         [](auto& fs, auto& d) {
-             return Journal(fs, d, "LOG").Remplacer(2, B, A) == Resultat_Journal::Fait;
-         }},
-        {"LOG.txt", Fichier_De({A, B}),
-         [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Effacer(1, A) == Resultat_Journal::Fait; }},
+         [](auto& fs, auto& d) { return Fait(Journal(fs, d, "LOG").Remplacer(2, B, A)); }},
         {"LOG.txt", Fichier_De({B}),
-         [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Inserer_Chrono(A) == Resultat_Journal::Fait; }},
-        {"LOG.txt", Fichier_De({B}), [](auto& fs, auto& d) { return Journal(fs, d, "LOG").Ajouter(A); }},
+         [](auto& fs, auto& d) { return Fait(Journal(fs, d, "LOG").Inserer_Chrono(A)); }},
         {"DMF-\xC9\xE9.txt", Fichier_De({A, B}),
-         [](auto& fs, auto& d) {
-             return Journal(fs, d, "DMF-\xC9\xE9").Effacer(1, A) == Resultat_Journal::Fait;
-         }},
+         [](auto& fs, auto& d) { return Fait(Journal(fs, d, "DMF-\xC9\xE9").Effacer(1, A)); }},
         {"\xE9.txt", Fichier_De({B}), [](auto& fs, auto& d) { return Journal(fs, d, "\xE9").Ajouter(A); }},
         {"Liste_Prenom.txt", Fichier_De({Paul, Anne}),
          [](auto& fs, auto& d) { return Ajout_Prenom(fs, d, "F1ABC        69 P"); }},
@@ -150,7 +140,7 @@ TEST(Liens, BrouillonJamaisSuiviEtFichierLieRecritASaCible) {
     std::filesystem::create_directory(d / "vrai");
     dossier.Ecrire("vrai/LOG.txt", Fichier_De({A, B}));
     std::filesystem::create_symlink(d / "vrai" / "LOG.txt", d / "LOG.txt");
-    ASSERT_EQ(Journal(fs, d, "LOG").Effacer(1, A), Resultat_Journal::Fait);
+    ASSERT_TRUE(Fait(Journal(fs, d, "LOG").Effacer(1, A)));
     EXPECT_TRUE(std::filesystem::is_symlink(d / "LOG.txt"));
     EXPECT_EQ(dossier.Lire("vrai/LOG.txt"), Fichier_De({B}));
 }

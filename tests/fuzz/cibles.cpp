@@ -24,10 +24,8 @@ using namespace Maravel;
 
 namespace {
 
-const std::filesystem::path& Dossier() {
-    static const Dossier_Temporaire dossier;
-    return dossier.Chemin();
-}
+const Dossier_Temporaire temporaire;
+const std::filesystem::path& dossier = temporaire.chemin;
 
 Systeme_Fichiers_Reel fs;
 
@@ -64,36 +62,36 @@ void decoupage(const std::string& octets) {
     for (std::size_t i = 0; i < octets.size(); ++i) {
         en_crlf = en_crlf && (octets[i] != '\n' || (i > 0 && octets[i - 1] == '\r'));
     }
-    const auto f = Dossier() / "F.txt";
-    EXIGER(fs.Ecrire(f, octets) && Reecrire(fs, f, Dossier() / "T.txt", lignes) &&
+    const auto f = dossier / "F.txt";
+    EXIGER(fs.Ecrire(f, octets) && Reecrire(fs, f, dossier / "T.txt", lignes) &&
            Lire_Lignes(fs, f).lignes == lignes);
     EXIGER(!en_crlf || fs.Lire(f).contenu == octets);
     auto attendues = lignes;
     attendues.emplace_back("QSO");
     EXIGER(fs.Ecrire(f, octets) && Ajouter_Ligne(fs, f, "QSO") && Lire_Lignes(fs, f).lignes == attendues);
     EXIGER(fs.Ecrire(f, octets));
-    const auto ecartee = Ecarter_Ligne_Coupee(fs, Dossier(), "F.txt", 104, "2024-03-01");
+    const auto ecartee = Ecarter_Ligne_Coupee(fs, dossier, "F.txt", 104, "2024-03-01");
     EXIGER(fs.Lire(f).contenu + (ecartee ? ecartee->octets : "") == octets);
     EXIGER(!ecartee || (ecartee->octets.size() < 104 && ecartee->octets.find('\n') == std::string::npos));
-    fs.Supprimer(Dossier() / "F_coupe_2024-03-01.txt");
+    fs.Supprimer(dossier / "F_coupe_2024-03-01.txt");
 }
 
 // A callsign written into any memory is found again, every other line stays, and writing the same line
 // again changes no byte.
 void prenoms(const std::string& octets) {
-    const auto f = Dossier() / "Liste_Prenom.txt";
+    const auto f = dossier / "Liste_Prenom.txt";
     fs.Ecrire(f, octets);
     const std::string indicatif(Sans_Blancs(Colonnes(octets.substr(0, octets.find('\n')), 1, 12)));
     const auto ligne = Ligne_Prenom(indicatif, "75", "NOM");
     const auto avant = Lire_Lignes(fs, f).lignes;
-    EXIGER(Ajout_Prenom(fs, Dossier(), ligne) && Cherche_Prenom(fs, Dossier(), indicatif));
+    EXIGER(Ajout_Prenom(fs, dossier, ligne) && Cherche_Prenom(fs, dossier, indicatif));
     const auto apres = Lire_Lignes(fs, f).lignes;
     EXIGER(apres.size() == avant.size() || apres.size() == avant.size() + 1);
     for (std::size_t i = 0; i < avant.size(); ++i) {
         EXIGER(apres[i] == avant[i] || apres[i] == ligne);
     }
     const auto reecrit = fs.Lire(f).contenu;
-    EXIGER(Ajout_Prenom(fs, Dossier(), ligne) && fs.Lire(f).contenu == reecrit);
+    EXIGER(Ajout_Prenom(fs, dossier, ligne) && fs.Lire(f).contenu == reecrit);
 }
 
 // Any list line writes back a 129-column line that reads and writes the same; saving it into any list
@@ -101,11 +99,11 @@ void prenoms(const std::string& octets) {
 void activation(const std::string& octets) {
     const auto ligne = Ligne_Activite(Lire_Ligne_Activite(octets.substr(0, octets.find('\n'))));
     EXIGER(ligne.size() == 129 && Ligne_Activite(Lire_Ligne_Activite(ligne)) == ligne);
-    fs.Ecrire(Dossier() / "Liste_Activite.txt", octets);
-    Liste_Activites liste(fs, Dossier());
+    fs.Ecrire(dossier / "Liste_Activite.txt", octets);
+    Liste_Activites liste(fs, dossier);
     EXIGER(liste.Ajouter_Ou_Remplacer(ligne));
-    const auto reecrit = fs.Lire(Dossier() / "Liste_Activite.txt").contenu;
-    EXIGER(liste.Ajouter_Ou_Remplacer(ligne) && fs.Lire(Dossier() / "Liste_Activite.txt").contenu == reecrit);
+    const auto reecrit = fs.Lire(dossier / "Liste_Activite.txt").contenu;
+    EXIGER(liste.Ajouter_Ou_Remplacer(ligne) && fs.Lire(dossier / "Liste_Activite.txt").contenu == reecrit);
     EXIGER(Numero_Ligne_Activite(ligne).empty() || liste.Chercher(Numero_Ligne_Activite(ligne)));
 }
 
@@ -123,9 +121,9 @@ void insertion(const std::string& octets) {
     EXIGER(resultat.size() == log.size() + 1 && resultat[p] == nouvelle);
     EXIGER(std::equal(log.begin() + p, log.end(), resultat.begin() + p + 1));
     EXIGER(p == log.size() || Moment_Ligne(log[p]) >= Moment_Ligne(nouvelle));
-    fs.Ecrire(Dossier() / "LOG.txt", Joindre_Lignes(log));
-    EXIGER(Journal(fs, Dossier(), "LOG").Inserer_Chrono(nouvelle) == Resultat_Journal::Fait);
-    EXIGER(fs.Lire(Dossier() / "LOG.txt").contenu == Joindre_Lignes(resultat));
+    fs.Ecrire(dossier / "LOG.txt", Joindre_Lignes(log));
+    EXIGER(Journal(fs, dossier, "LOG").Inserer_Chrono(nouvelle) == Resultat_Journal::Fait);
+    EXIGER(fs.Lire(dossier / "LOG.txt").contenu == Joindre_Lignes(resultat));
 }
 
 } // namespace Cibles
