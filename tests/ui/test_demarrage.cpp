@@ -1,9 +1,6 @@
-// Start-up: the folder's lock, values entering the set-up fields, a store that cannot be written, the clock.
+// Start-up: the folder's lock and a store that cannot be written.
 
-#include "Scenario.h"
-#include "ui/Horloge_Douteuse.h"
-#include "ui/Saisie_QSO.h"
-#include "ui/Setup.h"
+#include "Support.h"
 #include "ui/Verrou.h"
 
 #include <QTest>
@@ -13,12 +10,6 @@
 
 const QString Reprise = QStringLiteral("Le dossier des données porte le verrou d'une session de Maravel_ON "
                                        "qui ne semble plus ouverte :\n%D\n");
-const QString Controle =
-    QStringLiteral("il contient un caractère de contrôle (retour à la ligne, tabulation…)");
-const QString Horloge_Fausse = QStringLiteral(
-    "La date de l'ordinateur semble fausse : il indique le %1 (heure locale), avant même la "
-    "création de ce programme (le 01/12/2026).\nChaque QSO prend sa date et son heure de cette "
-    "horloge : corrigez la date et l'heure de l'ordinateur.");
 
 const QDateTime Pose(QDate(2026, 5, 1), QTime(8, 30), Qt::UTC);
 
@@ -106,34 +97,6 @@ private Q_SLOTS:
             QCOMPARE(Textes(), cause.isEmpty() ? "" : attendu);
             QCOMPARE(Reglages(ini).Lire(QStringLiteral("Logger")), QString(cause.isEmpty() ? "ON4ABC" : ""));
         }
-    }
-
-    // A name split by CR LF in the store is refused and the line saved is whole. The clock is checked when
-    // the entry window opens, on UTC (a local date already on the build day is no excuse), and told once.
-    void demarrage_complet() {
-        m_env->services().date_construction = QDate(2026, 12, 1);
-        m_env->horloge.Regler(QDateTime(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC), -300);
-        m_env->reglages().Ecrire(QStringLiteral("Indicatif"), QStringLiteral("ON4XYZ"));
-        m_env->reglages().Ecrire(QStringLiteral("N° Activite"), QStringLiteral("DMF-9"));
-        m_env->reglages().Ecrire(QStringLiteral("Nom Activite"), QStringLiteral("Halloy\r\nDMF-666"));
-        Setup setup(m_env->services());
-        setup.Demarrer();
-        setup.findChild<QLineEdit*>(QStringLiteral("Nom_Activite"))->setText(QStringLiteral("Halloy"));
-        m_env->messages.Repondre(true);
-        auto* saisie = setup.findChild<QPushButton*>(QStringLiteral("Saisie_des_QSO"));
-        QTest::mouseClick(saisie, Qt::LeftButton);
-        m_env->horloge.Regler(QDateTime(QDate(2026, 11, 30), QTime(23, 59), Qt::UTC), 120);
-        QTest::mouseClick(saisie, Qt::LeftButton);
-        QTest::mouseClick(saisie, Qt::LeftButton);
-        const QByteArray ligne = "DMF-9        ON4XYZ     Halloy" + QByteArray(99, ' ');
-        QCOMPARE(m_env->Lire_Fichier(QStringLiteral("Liste_Activite.txt")), ligne + "\r\n");
-        const QString en_cours = QStringLiteral("Activation en cours, pret pour continuer la saisie des QSO");
-        QCOMPARE(
-            m_env->messages.textes,
-            (QStringList{"Le réglage \"Nom Activite\" a été ignoré : " + Controle + ". Le champ reste vide.",
-                         "Enregistrer l'activité " + ligne + " ?",
-                         "Nouvelle Activation, pret pour demarrer la saisie des QSO", en_cours,
-                         Horloge_Fausse.arg("01/12/2026 à 01:59"), en_cours}));
     }
 };
 

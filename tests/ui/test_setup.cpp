@@ -29,8 +29,23 @@ const QString Controle = QStringLiteral("il contient un caractère de contrôle 
 const QString Halloy_129 = "DMF-123      ON4XYZ/P   Château d'Halloy                         5590  Activation   12/11/05 Halloy                              ";
 const QString Moulin_129 = "ONM-0042     F4ABC      Moulin de Braine                         1420  Moulin       03/06/23 Braine-l'Alleud                     ";
 const QString Recent_129 = "DMF-123      ON4ZZZ     Château d'Halloy                         5590  Activation   12/11/05 Ciney                               ";
+const QString Halloy_F = QString(Halloy_129).replace("ON4XYZ/P  ", "F/ON4XYZ/P");
 const QString Abbaye_93 =  "DMF-777      ON4XYZ     Abbaye d'Aulne                           6534  Patrimoine   21/09/24 ";
+const QString En_Cours = QStringLiteral("Activation en cours, pret pour continuer la saisie des QSO");
 const QByteArray Qso = "12/11/05  14:25  F4ABC         59  JEAN             59  59  SSB    3.5 Mhz \r\n";
+
+const QString Table_Setup = QStringLiteral(R"T(
+Setup "  Maravel_ON    Revision  1.0.0" | Frame1 "ENREGISTREMENT DE L'ACTIVATION" | Frame2 ""
+Etiquette_Activeur "Indicatif de l'activeur *" | Activeur "" vert | Exemple_Activeur "ex: F/ON4XYZ/P"
+Etiquette_Logger "Logger (euse)" | Logger "" jaune | Exemple_Logger "ex: ON4ABC"
+Etiquette_Num_Activite "N° de l'Activité *" | Num_Activite "" jaune | Exemple_Num_Activite "ex: DMF-123"
+Etiquette_Nom_Activite "Nom de l'Activité *" | Nom_Activite "" jaune inactif | Exemple_Nom_Activite "ex: Chateau Halloy"
+Etiquette_Num_CP "N° du Code Postal *" | Num_CP "" jaune | Exemple_Num_CP "ex: 5590"
+Etiquette_Nom_Commune "Nom de la Commune *" | Nom_Commune "" jaune | Exemple_Nom_Commune "ex: Halloy"
+Etiquette_Type_Activite "Type de l'Activité *" | Type_Activite "" jaune | Exemple_Type_Activite "ex: Activation"
+Etiquette_Date_Activite "Date de l'Activité *" | Date_Activite "" jaune | Exemple_Date_Activite "ex: 12/11/05"
+Etiquette_Liste_Activite "Activités " | Liste_Activite "" lignes=0 | Note " (*)  Informations Obligatoires"
+Saisie_des_QSO "Saisie des QSO" inactif | RAZ "RAZ pour nouvelle activation" | Supprimer "Supprimer activation")T");
 
 // Written apart from the program's own conversion: Latin-1 and Windows-1252 agree on these letters.
 QByteArray Liste(const QStringList& lignes) {
@@ -40,7 +55,7 @@ QByteArray Liste(const QStringList& lignes) {
 const std::vector<Cas> Table{
     // The date is open while the button is not: Enter there is accepted and the focus stays.
     {.nom = "premier demarrage: chaque champ refuse puis accepte, Entree du pave comme Entree",
-     .etapes = {"?Activeur: vert actif", "?Nom_Activite Saisie_des_QSO: inactif", "?focus=Activeur",
+     .etapes = {"ouverture", "?Activeur: vert actif", "?Nom_Activite Saisie_des_QSO: inactif", "?focus=Activeur",
          "Date_Activite> 12/11/05\r", "?focus=Date_Activite", "Activeur> [Retour]\r", "?focus=Activeur",
          "> on4xyz/p\r", "?Activeur: jaune", "?Logger: vert", "?focus=Logger", "> on4abc[Pave]",
          "?Num_Activite: vert", "> dmf/123\r", "?focus=Num_Activite", "Num_Activite> dmf-123\r",
@@ -84,27 +99,16 @@ const std::vector<Cas> Table{
          "$N° Activite=DMF-123"}, .fichiers_apres = {{"Liste_Activite.txt", Liste({Moulin_129, "", Abbaye_93})}}},
     // The second press finds the number: no question, its line replaced where it stands, the fields keeping
     // what was typed rather than what the look-up read back (the type cut to 12), the same window raised.
-    {.nom = "nouvelle activation: Oui, log cree vide, puis reprise sans question",
-     .fichiers = {{"Liste_Activite.txt", Liste({Moulin_129})}}, .reglages = Halloy, .etapes = {"oui",
-         "Saisie_des_QSO> \r", "saisie 1", "activer", "Num_CP> 5591\r", "Type_Activite> Activation du château",
-         "clic Saisie_des_QSO", "saisie 1", "fermer"}, .messages = {"Enregistrer l'activité " + Halloy_129 + " ?",
-         "Nouvelle Activation, pret pour demarrer la saisie des QSO",
-         "Activation en cours, pret pour continuer la saisie des QSO"},
+    // Blanks around a value go, never its letters.
+    {.nom = "nouvelle activation: Oui, log cree vide, puis reprise sans question; blancs autour d'une valeur",
+     .fichiers = {{"Liste_Activite.txt", Liste({Moulin_129})}}, .reglages = Halloy, .etapes = {"Activeur>   f/on4xyz/p",
+         "oui", "Saisie_des_QSO> \r", "saisie 1", "activer", "Num_CP> 5591\r", "Type_Activite> Activation du château",
+         "clic Saisie_des_QSO", "saisie 1", "fermer"}, .messages = {"Enregistrer l'activité " + Halloy_F + " ?",
+         "Nouvelle Activation, pret pour demarrer la saisie des QSO", En_Cours},
      .attendus = {"Type_Activite=Activation du château", "$Type Activite=Activation du château", "$N° CP=5591"},
      .fichiers_apres = {{"Liste_Activite.txt",
-                         Liste({Moulin_129, QString(Halloy_129).replace("5590  Activation   ", "5591  Activation d ")})},
+                         Liste({Moulin_129, QString(Halloy_F).replace("5590  Activation   ", "5591  Activation d ")})},
                         {"DMF-123.txt", ""}}},
-    {.nom = "activation connue: pas de question, le log existant garde",
-     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}}, .reglages = Halloy,
-     .etapes = {"clic Saisie_des_QSO", "saisie 1"},
-     .messages = {"Activation en cours, pret pour continuer la saisie des QSO"},
-     .fichiers_apres = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}}},
-    // Blanks around a value go, never its letters.
-    {.nom = "blancs autour d'une valeur: la valeur entiere dans la liste", .reglages = Halloy,
-     .etapes = {"Activeur>   f/on4xyz/p", "oui", "clic Saisie_des_QSO", "saisie 1"},
-     .messages = {"Enregistrer l'activité " + QString(Halloy_129).replace("ON4XYZ/P  ", "F/ON4XYZ/P") + " ?",
-         "Nouvelle Activation, pret pour demarrer la saisie des QSO"},
-     .fichiers_apres = {{"Liste_Activite.txt", Liste({QString(Halloy_129).replace("ON4XYZ/P  ", "F/ON4XYZ/P")})}}},
     // The entry window logs into the activation it shows: RAZ does not move it; another activation
     // reloads it.
     {.nom = "RAZ puis un QSO, puis une autre activation: chaque QSO dans le log affiche",
@@ -114,14 +118,21 @@ const std::vector<Cas> Table{
          "?Label1=Assistant d'activité de F4ABC", "?Label21=Braine-l'Alleud", "?Label4=1420", "?Num_Q=1",
          "?Label3=Moulin Moulin de Braine   référence ONM-0042 par F4ABC au log F4ABC", "?focus=Indi_Q",
          "> g5abc\r[F9]"},
-     .messages = {"Activation en cours, pret pour continuer la saisie des QSO",
-         "Activation en cours, pret pour continuer la saisie des QSO"},
+     .messages = {En_Cours, En_Cours},
      .attendus = {"Liste_QSO: lignes=1", "Num_Q=2"},
      .fichiers_apres = {{"DMF-123.txt", Qso + Ligne("01/03/24 14:25 G4ABC - - 59 59 SSB 3.5 |")},
                         {"ONM-0042.txt", Ligne("01/03/24 14:25 G5ABC - - 59 59 SSB 3.5 |")}, {".txt", Absent}}},
     {.nom = "log impossible a creer: dit, et pas de saisie", .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}},
      .reglages = Halloy, .etapes = {"lien DMF-123.txt", "clic Saisie_des_QSO", "saisie 0"},
      .messages = {"Le log de l'activité ne peut pas être créé :..."}},
+    // The clock is checked when the entry window opens, on UTC (a local date already on the build day is no
+    // excuse), and told once.
+    {.nom = "horloge avant la construction: dit une fois", .reglages = Halloy, .etapes = {
+         "horloge 2026-12-01T00:00:00Z -300", "oui", "clic Saisie_des_QSO", "horloge 2026-11-30T23:59:00Z 120",
+         "clic Saisie_des_QSO", "clic Saisie_des_QSO"}, .messages = {"Enregistrer l'activité " + Halloy_129 + " ?",
+         "Nouvelle Activation, pret pour demarrer la saisie des QSO", En_Cours, "La date de l'ordinateur semble fausse : "
+         "il indique le 01/12/2026 à 01:59 (heure locale), avant même la création de ce programme (le 01/12/2026).\n"
+         "Chaque QSO prend sa date et son heure de cette horloge : corrigez la date et l'heure de l'ordinateur.", En_Cours}},
     // Values from the store or from a list line meet the rules of typed ones (26 letters between blanks fit
     // the commune); a refused one leaves its field empty.
     {.nom = "valeurs du store refusees", .reglages = {"Nom Activite=Château\r\nFaux", "Indicatif=ON4XYZ/P/MM",
@@ -149,6 +160,16 @@ Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.ser
          QCOMPARE(saisies.size(), nombre.toInt());
          QTRY_VERIFY(saisies.isEmpty() || (!saisies[0]->isModal() && saisies[0]->isActiveWindow())); }},
     {"fermer", [](QWidget* f, E& env, const QString&) { f->close(); QCOMPARE(env.fins_programme, 1); }},
+    // At the first start: the store's folder, the window centred give or take the frame that the platform
+    // may add after the move, every control.
+    {"ouverture", [](QWidget* f, E& env, const QString&) { QVERIFY(QTest::qWaitForWindowActive(f));
+         QCOMPARE(env.Reglages_Relus().Lire("Chemin Repertoire"), QDir::toNativeSeparators(env.Dossier()));
+         const QPoint ecart = f->frameGeometry().center() - f->screen()->geometry().center();
+         QVERIFY2(std::abs(ecart.x()) <= 3 && std::abs(ecart.y()) <= 3, qPrintable(QDebug::toString(ecart)));
+         QCOMPARE(Table_Des_Controles(f), Table_Attendue(Table_Setup)); }},
+    // The program built on 01/12/2026; the clock's UTC and its local offset in minutes.
+    {"horloge", [](QWidget*, E& env, const QString& a) { env.services().date_construction = QDate(2026, 12, 1);
+         env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
     {"activer_saisie", [](QWidget* f, E&, const QString&) {
          auto* saisie = f->findChild<Saisie_QSO*>();
          QTRY_VERIFY((saisie->activateWindow(), saisie->isActiveWindow())); }},
@@ -168,33 +189,6 @@ class Test_Setup : public QObject {
 private Q_SLOTS:
     void scenarios_data() { Scenario::Lignes(Table); }
     void scenarios() { Fenetre_Setup.Jouer(Table); }
-
-    // At the first start: the title, the store's folder and revision, the window centred, every control.
-    void controles_a_l_ouverture() {
-        Environnement_Test env;
-        Setup setup(env.services());
-        setup.Demarrer();
-        QVERIFY(QTest::qWaitForWindowActive(&setup));
-        QCOMPARE(env.Reglages_Relus().Lire(QStringLiteral("Revision")), QStringLiteral(" 1.0.0"));
-        QCOMPARE(env.Reglages_Relus().Lire(QStringLiteral("Chemin Repertoire")),
-                 QDir::toNativeSeparators(env.Dossier()));
-        // Centred, give or take the frame that the platform may add after the move.
-        const QPoint ecart = setup.frameGeometry().center() - setup.screen()->geometry().center();
-        QVERIFY2(std::abs(ecart.x()) <= 3 && std::abs(ecart.y()) <= 3, qPrintable(QDebug::toString(ecart)));
-        const QStringList attendue = Table_Attendue(QStringLiteral(R"T(
-Setup "  Maravel_ON    Revision  1.0.0" | Frame1 "ENREGISTREMENT DE L'ACTIVATION" | Frame2 ""
-Etiquette_Activeur "Indicatif de l'activeur *" | Activeur "" vert | Exemple_Activeur "ex: F/ON4XYZ/P"
-Etiquette_Logger "Logger (euse)" | Logger "" jaune | Exemple_Logger "ex: ON4ABC"
-Etiquette_Num_Activite "N° de l'Activité *" | Num_Activite "" jaune | Exemple_Num_Activite "ex: DMF-123"
-Etiquette_Nom_Activite "Nom de l'Activité *" | Nom_Activite "" jaune inactif | Exemple_Nom_Activite "ex: Chateau Halloy"
-Etiquette_Num_CP "N° du Code Postal *" | Num_CP "" jaune | Exemple_Num_CP "ex: 5590"
-Etiquette_Nom_Commune "Nom de la Commune *" | Nom_Commune "" jaune | Exemple_Nom_Commune "ex: Halloy"
-Etiquette_Type_Activite "Type de l'Activité *" | Type_Activite "" jaune | Exemple_Type_Activite "ex: Activation"
-Etiquette_Date_Activite "Date de l'Activité *" | Date_Activite "" jaune | Exemple_Date_Activite "ex: 12/11/05"
-Etiquette_Liste_Activite "Activités " | Liste_Activite "" lignes=0 | Note " (*)  Informations Obligatoires"
-Saisie_des_QSO "Saisie des QSO" inactif | RAZ "RAZ pour nouvelle activation" | Supprimer "Supprimer activation")T"));
-        QCOMPARE(Table_Des_Controles(&setup), attendue);
-    }
 };
 
 QTEST_MAIN(Test_Setup)
