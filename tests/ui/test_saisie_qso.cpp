@@ -1,22 +1,12 @@
 // The entry window driven as an operator would, checked on what it shows and on the files byte for byte:
-// its opening, the entry of a QSO field by field, validation and cancel, the entry modes, and the
-// editing of the log.
+// its opening, the entry of a QSO field by field with its validation and cancel, and the log's editing.
 
 #include "Scenario.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Sous_Programmes.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScreen>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 namespace {
 
@@ -25,11 +15,7 @@ QByteArray Qso(int n, const QByteArray& observations = "PORTABLE") {
                  QByteArray::number(n) + "ABC 75 JEAN 59 59 SSB 7 | " + observations);
 }
 QByteArray Log_De(int nombre) {
-    QByteArray log;
-    for (int i = 1; i <= nombre; ++i) {
-        log += Qso(i);
-    }
-    return log;
+    return nombre == 0 ? QByteArray() : Log_De(nombre - 1) + Qso(nombre);
 }
 // A line of the list: the QSO number right-aligned in four columns, two blanks, the log line.
 QString Affichee(int numero, const QByteArray& ligne) {
@@ -45,6 +31,7 @@ const QString Message_Date = "Attention le format date doit etre jj/mm/aa. Les '
 const QString Message_Heure = "Attention le format de l'heure doit etre hhmm les ':' sont automatique";
 
 Activation_Test activation;
+using E = Environnement_Test;
 
 // A validation key in a field checks that field alone; the button then checks every field.
 Cas Validation_Refusee(const char* nom, const QString& champ, const QString& texte, const QString& cle,
@@ -85,8 +72,10 @@ const std::vector<Cas> Ouverture{
     {.nom = "logger et type dans la ligne d'activation", .etapes = {"logger F4ABC", "type Château", "rouvrir",
          "?Label3=Château Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log F4ABC", "type", "rouvrir"},
      .attendus = {"Label3=Activation Château de Halloy   référence DMF-123 par F/ON4XYZ/P au log F4ABC"}},
-    {.nom = "fermer ou Quitter termine le programme", .etapes = {"fermer", "fins 1", "rouvrir", "menu Mnu_Quitter",
-         "fins 2"}},
+    // Every control of a new activation, the list's fixed pitch under its header; closing the window or
+    // "Quitter" ends the program.
+    {.nom = "controles d'une nouvelle activation, puis fin", .fichiers = {{Log, ""}}, .etapes = {"tic", "controles",
+         "?focus=Indi_Q", "fermer", "fins 1", "rouvrir", "menu Mnu_Quitter", "fins 2"}},
 };
 
 const std::vector<Cas> Saisie{
@@ -169,6 +158,46 @@ const std::vector<Cas> Saisie{
     Validation_Refusee("bande de 4", "Bande_Q", "1296", {}, "3 caracteres maxi"),
     {.nom = "caracteres que le log ne peut garder refuses", .etapes = {"> F1☃ABC", "?Indi_Q=F1ABC",
          "texte Indi_Q X\r\nY"}, .attendus = {"Indi_Q="}},
+    // What is typed is what is logged, in the window's own activation; a QSO on disk comes first.
+    {.nom = "mode et bande tapes: loges tels quels, indice -1", .etapes = {"Bande_Q> 2\r", "> cw\r", "?Mode_Q=cw",
+         "?Bande_Q=2", "?$Bande Activite=-1", "?$Mode Activite=-1", "?QRKR_Q=59", "> G4ABC\r[F9]", "Bande_Q> 5\r",
+         "> s\r", "?Mode_Q=s", "?Bande_Q=5", "> G5ABC\r[F9]"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 cw 2 |") + Ligne("01/03/24 14:25 G5ABC - - 59 59 s 5 |")}}},
+    {.nom = "capitales 1252: ss et micro gardent leur octet et leur longueur",
+     .etapes = {"> G4ABC\rweißenbachhofer\r\r\r10 µh au château\r\r"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - WEI\xDF" "ENBACHHOFER 59 59 SSB 3.5 | 10 \xB5H AU CH\xC2TEAU")},
+                        {Memoire, "G4ABC           WEI\xDF" "ENBACHHOFER\r\n"}}},
+    {.nom = "memoire illisible: le QSO ecrit, puis l'avertissement", .etapes = {"dossier Liste_Prenom.txt", "> G4ABC\rjohn[F9]"},
+     .messages = {"Le QSO est bien écrit dans le log, mais la liste des prénoms..."}, .attendus = Pret + QStringList{"Num_Q=2"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - JOHN 59 59 SSB 3.5 |")}}},
+    {.nom = "log impossible: rien de perdu a l'ecran, la memoire intacte", .fichiers = {{Log, ""},
+         {Memoire, "G4ABC           JOHN\r\n"}}, .etapes = {"dossier DMF-123.txt", "> G4ABC\rpaul[F9]"},
+     .messages = {"Le log ne peut pas être modifié..."}, .attendus = {"Indi_Q=G4ABC", "Prenom_Q=JOHNPAUL", "Num_Q=1"},
+     .fichiers_apres = {{Memoire, "G4ABC           JOHN\r\n"}}},
+    // Only the field to fix is green; once filled, the QSO goes.
+    {.nom = "mode ou bande vide refuse", .reglages = {"Mode Activite=-1", "Bande Activite=-1"},
+     .etapes = {"> G4ABC\r[F9]", "?focus=Mode_Q", "?Mode_Q: vert", "?Prenom_Q: jaune", "> SSB", "clic Valide_Q",
+         "?focus=Bande_Q", "> 7", "clic Valide_Q"}, .messages = {"Le mode est vide...", "La bande est vide..."},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 SSB 7 |")}}},
+    {.nom = "fin d'edition: le store suit la bande et le mode revenus",
+     .fichiers = {{Log, Ligne("01/03/24 10:00 G4ABC - - 599 599 CW 7 |")}}, .reglages = {"Bande Activite=4"},
+     .etapes = {"clic Edite_QSO", "Bande_Q> 7\r", "> CW\r", "?$Bande Activite=2", "?$Mode Activite=1", "> \r[F9]"},
+     .attendus = {"Bande_Q=14", "Mode_Q=SSB", "$Bande Activite=4", "$Mode Activite=0"}},
+    {.nom = "retour arriere sans separateur ajoute", .etapes = {"menu Mnu_Diff_Oui", "clic Date_Q", "> 0103[Retour]",
+         "?Date_Q=01/0", "> [Retour][Retour]", "?Date_Q=01", "clic Heure_Q", "> 14[Retour]"}, .attendus = {"Heure_Q=1"}},
+    {.nom = "tabulation dans l'ordre de la marche par Entree", .fichiers = {{Log, Qso(1)}},
+     .etapes = {"clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
+         "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Recherche Bande_Q Mode_Q Indi_Q"}},
+    // A value read from a file meets the rules of a typed one; a line torn by a crash is moved aside.
+    {.nom = "ligne coupee mise de cote, prenoms de la memoire refuses",
+     .fichiers = {{Log, Qso(1) + "01/03/24  10:0"}, {Memoire, "F2ABC        75 PA\tUL\r\nF3ABC           MARIE-CHRISTINE-X\r\n"}},
+     .etapes = {"> F2ABC\r", "?Dpt_Q=75", "?Prenom_Q=", "clic Annule_Q", "> F3ABC\r", "?Prenom_Q="},
+     .messages = {"La dernière ligne de DMF-123.txt était incomplète (arrêt brutal pendant une écriture ?) : "
+         "« 01/03/24  10:0 ».\nElle a été retirée et mise de côté dans DMF-123_coupe_2024-03-01.txt, dans le dossier des données.",
+         "Le prénom de F2ABC lu dans Liste_Prenom.txt a été ignoré : il contient un caractère de contrôle (retour à la "
+         "ligne, tabulation…). Le champ reste vide.",
+         "Le prénom de F3ABC lu dans Liste_Prenom.txt a été ignoré : il dépasse 15 caractères. Le champ reste vide."},
+     .fichiers_apres = {{Log, Qso(1)}, {"DMF-123_coupe_2024-03-01.txt", "01/03/24  10:0\r\n"}}},
 };
 
 const QByteArray Qso7_CW = Ligne("01/03/24 10:07 F7ABC 75 JEAN 599 599 CW 7 | PORTABLE");
@@ -220,23 +249,19 @@ const std::vector<Cas> Edition{
          "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB",
          "Voulez vous effacer le QSO avec F1ABC ?", "Cliquez sur une ligne pour la modifier"},
      .fichiers_apres = {{Log, ""}}},
-    // Each QSO goes before the first one of the same moment or later: 1999 before 2000, before an equal
-    // moment, days read before months, after the last. An insertion checks for a duplicate and feeds the
-    // first-name memory as any QSO does.
+    // Each QSO goes before the first one of the same moment or later: 2000 after 1999, days read before
+    // months, before an equal moment. An insertion checks for a duplicate and feeds the first-name memory.
     {.nom = "insertion a sa place dans le temps", .fichiers = {{Log, ""}}, .etapes = {"clic Edite_QSO",
          "clic Efface_QSO", "?Recupere: inactif", "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO",
-         "?Date_Q Heure_Q Label10 Label6: visible", "> G4AAA\rjohn\r\r\r\r010100\r1002\r\r", "?Status=",
-         "?Date_Q: cache", "clic Ajout_QSO", "> G4BBB\rjohn\r\r\r\r311299\r2359\r\r", "clic Ajout_QSO",
-         "> G4CCC\rjohn\r\r\r\r010100\r1002\r\r", "clic Ajout_QSO", "> G4DDD\rjohn\r\r\r\r020100\r0800\r\r",
-         "clic Ajout_QSO", "non", "> G4AAA\r\r\r\r\r010200\r0700\r\r"},
+         "?Date_Q Heure_Q Label10 Label6: visible", "> G4BBB\rjohn\r\r\r\r311299\r2359\r\r", "?Status=",
+         "?Date_Q: cache", "clic Ajout_QSO", "> G4AAA\rjohn\r\r\r\r010200\r0700\r\r", "clic Ajout_QSO",
+         "> G4CCC\rjohn\r\r\r\r020100\r0800\r\r", "clic Ajout_QSO", "non", "> G4AAA\r\r\r\r\r020100\r0800\r\r"},
      .messages = {"Cliquez sur une ligne pour la modifier", "Cliquez sur une ligne pour l'annuler",
-         "G4AAA JOHN Deja contacté le 01/01/00 a 10:02 sur 3.5 Mhz. Annuler la saisie ?"},
-     .attendus = Pret + QStringList{"Num_Q=6", "Status="},
+         "G4AAA JOHN Deja contacté le 01/02/00 a 07:00 sur 3.5 Mhz. Annuler la saisie ?"},
+     .attendus = Pret + QStringList{"Num_Q=5", "Status="},
      .fichiers_apres = {{Log, Ligne("31/12/99 23:59 G4BBB - JOHN 59 59 SSB 3.5") +
-         Ligne("01/01/00 10:02 G4CCC - JOHN 59 59 SSB 3.5") + Ligne("01/01/00 10:02 G4AAA - JOHN 59 59 SSB 3.5") +
-         Ligne("02/01/00 08:00 G4DDD - JOHN 59 59 SSB 3.5") + Ligne("01/02/00 07:00 G4AAA - JOHN 59 59 SSB 3.5")},
-         {Memoire, "G4AAA           JOHN\r\nG4BBB           JOHN\r\n"
-                    "G4CCC           JOHN\r\nG4DDD           JOHN\r\n"}}},
+         Ligne("02/01/00 08:00 G4AAA - JOHN 59 59 SSB 3.5") + Ligne("02/01/00 08:00 G4CCC - JOHN 59 59 SSB 3.5") +
+         Ligne("01/02/00 07:00 G4AAA - JOHN 59 59 SSB 3.5")}, {Memoire, "G4BBB           JOHN\r\nG4AAA           JOHN\r\nG4CCC           JOHN\r\n"}}},
     // The first key of each field replaces its text, Enter without typing keeps it, and Enter as the first
     // key of the remarks empties them. A new QSO is typed as usual; retype off, an edit appends.
     {.nom = "refrappe pendant l'edition", .fichiers = {{Log, Qso(1) + Qso(2)}}, .etapes = {"menu Mnu_Refrappe_Oui",
@@ -250,171 +275,8 @@ const std::vector<Cas> Edition{
          "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB"},
      .fichiers_apres = {{Log, Log_De(3) + Qso(4, "QRP")}}},
 };
-// clang-format on
 
-// clang-format off
-using E = Environnement_Test;
-// What is typed is what is logged, in the window's own activation; a QSO on disk comes first.
-const std::vector<Cas> Tel_Que_Tape{
-    {.nom = "mode et bande tapes: loges tels quels, indice -1", .etapes = {"Bande_Q> 2\r", "> cw\r", "?Mode_Q=cw",
-         "?Bande_Q=2", "?$Bande Activite=-1", "?$Mode Activite=-1", "?QRKR_Q=59", "> G4ABC\r[F9]", "Bande_Q> 5\r",
-         "> s\r", "?Mode_Q=s", "?Bande_Q=5", "> G5ABC\r[F9]"},
-     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 cw 2 |") + Ligne("01/03/24 14:25 G5ABC - - 59 59 s 5 |")}}},
-    {.nom = "capitales 1252: ss et micro gardent leur octet et leur longueur",
-     .etapes = {"> G4ABC\rweißenbachhofer\r\r\r10 µh au château\r\r"},
-     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - WEI\xDF" "ENBACHHOFER 59 59 SSB 3.5 | 10 \xB5H AU CH\xC2TEAU")},
-                        {Memoire, "G4ABC           WEI\xDF" "ENBACHHOFER\r\n"}}},
-    {.nom = "memoire illisible: le QSO ecrit, puis l'avertissement", .etapes = {"dossier Liste_Prenom.txt", "> G4ABC\rjohn[F9]"},
-     .messages = {"Le QSO est bien écrit dans le log, mais la liste des prénoms..."}, .attendus = Pret + QStringList{"Num_Q=2"},
-     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - JOHN 59 59 SSB 3.5 |")}}},
-    {.nom = "log impossible: rien de perdu a l'ecran, la memoire intacte", .fichiers = {{Log, ""},
-         {Memoire, "G4ABC           JOHN\r\n"}}, .etapes = {"log_dossier", "> G4ABC\rpaul[F9]"},
-     .messages = {"Le log ne peut pas être modifié..."}, .attendus = {"Indi_Q=G4ABC", "Prenom_Q=JOHNPAUL", "Num_Q=1"},
-     .fichiers_apres = {{Memoire, "G4ABC           JOHN\r\n"}}},
-    // Only the field to fix is green; once filled, the QSO goes.
-    {.nom = "mode ou bande vide refuse", .reglages = {"Mode Activite=-1", "Bande Activite=-1"},
-     .etapes = {"> G4ABC\r[F9]", "?focus=Mode_Q", "?Mode_Q: vert", "?Prenom_Q: jaune", "> SSB", "clic Valide_Q",
-         "?focus=Bande_Q", "> 7", "clic Valide_Q"}, .messages = {"Le mode est vide...", "La bande est vide..."},
-     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 SSB 7 |")}}},
-    {.nom = "fin d'edition: le store suit la bande et le mode revenus",
-     .fichiers = {{Log, Ligne("01/03/24 10:00 G4ABC - - 599 599 CW 7 |")}}, .reglages = {"Bande Activite=4"},
-     .etapes = {"clic Edite_QSO", "Bande_Q> 7\r", "> CW\r", "?$Bande Activite=2", "?$Mode Activite=1", "> \r[F9]"},
-     .attendus = {"Bande_Q=14", "Mode_Q=SSB", "$Bande Activite=4", "$Mode Activite=0"}},
-    {.nom = "retour arriere sans separateur ajoute", .etapes = {"menu Mnu_Diff_Oui", "clic Date_Q", "> 0103[Retour]",
-         "?Date_Q=01/0", "> [Retour][Retour]", "?Date_Q=01", "clic Heure_Q", "> 14[Retour]"}, .attendus = {"Heure_Q=1"}},
-    {.nom = "tabulation dans l'ordre de la marche par Entree", .fichiers = {{Log, Qso(1)}},
-     .etapes = {"clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
-         "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Recherche Bande_Q Mode_Q Indi_Q"}},
-    // A value read from a file meets the rules of a typed one; a line torn by a crash is moved aside.
-    {.nom = "ligne coupee mise de cote, prenoms de la memoire refuses",
-     .fichiers = {{Log, Qso(1) + "01/03/24  10:0"}, {Memoire, "F2ABC        75 PA\tUL\r\nF3ABC           MARIE-CHRISTINE-X\r\n"}},
-     .etapes = {"> F2ABC\r", "?Dpt_Q=75", "?Prenom_Q=", "clic Annule_Q", "> F3ABC\r", "?Prenom_Q="},
-     .messages = {"La dernière ligne de DMF-123.txt était incomplète (arrêt brutal pendant une écriture ?) : "
-         "« 01/03/24  10:0 ».\nElle a été retirée et mise de côté dans DMF-123_coupe_2024-03-01.txt, dans le dossier des données.",
-         "Le prénom de F2ABC lu dans Liste_Prenom.txt a été ignoré : il contient un caractère de contrôle (retour à la "
-         "ligne, tabulation…). Le champ reste vide.",
-         "Le prénom de F3ABC lu dans Liste_Prenom.txt a été ignoré : il dépasse 15 caractères. Le champ reste vide."},
-     .fichiers_apres = {{Log, Qso(1)}, {"DMF-123_coupe_2024-03-01.txt", "01/03/24  10:0\r\n"}}},
-};
-
-Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
-    {"horloge", [](QWidget*, E& env, const QString& a) {
-         env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
-    {"tic", [](QWidget* f, E&, const QString&) { static_cast<Saisie_QSO*>(f)->Timer1_Timer(); }},
-    // Put into a field at once: typing would bring the automatic separators. A line edit's text passes its
-    // checks of characters.
-    {"texte", [](QWidget* f, E&, const QString& a) {
-         if (auto* liste = f->findChild<QComboBox*>(a.section(' ', 0, 0))) {
-             return liste->setEditText(a.section(' ', 1));
-         }
-         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->clear();
-         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->insert(a.section(' ', 1)); }},
-    {"activation", [](QWidget*, E&, const QString& numero) { activation.valeurs.Num_Activite = numero; }},
-    {"logger", [](QWidget*, E&, const QString& a) { activation.valeurs.Logger = a; }},
-    {"type", [](QWidget*, E&, const QString& a) { activation.valeurs.Type_Activite = a; }},
-    {"log", [](QWidget*, E& env, const QString& lignes) { env.Ecrire_Fichier(Log, Log_De(lignes.toInt())); }},
-    // A folder where the log should be: no write can reach it.
-    {"log_dossier", [](QWidget*, E& env, const QString&) {
-         QVERIFY(QFile::remove(QDir(env.Dossier()).filePath(Log)) && QDir(env.Dossier()).mkdir(Log)); }},
-    {"dossier", [](QWidget*, E& env, const QString& nom) { QVERIFY(QDir(env.Dossier()).mkdir(nom)); }},
-    // Tab from the focused control reaches each named one in turn.
-    {"tabs", [](QWidget*, E&, const QString& noms) {
-         for (const QString& nom : noms.split(' ')) {
-             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-             QCOMPARE(QApplication::focusWidget()->objectName(), nom);
-         } }},
-    {"fermer", [](QWidget* f, E&, const QString&) { f->close(); }},
-    {"fins", [](QWidget*, E& env, const QString& fois) { QCOMPARE(env.fins_programme, fois.toInt()); }}});
-// clang-format on
-
-} // namespace
-
-class Test_Saisie_QSO : public QObject {
-    Q_OBJECT
-
-    void Jouer(const std::vector<Cas>& table) {
-        activation = Activation_Test();
-        Fenetre.Jouer(table);
-    }
-
-private Q_SLOTS:
-    void ouverture_data() { Scenario::Lignes(Ouverture); }
-    void ouverture() { Jouer(Ouverture); }
-    void saisie_data() { Scenario::Lignes(Saisie); }
-    void saisie() { Jouer(Saisie); }
-    void edition_data() { Scenario::Lignes(Edition); }
-    void edition() { Jouer(Edition); }
-    void tel_que_tape_data() { Scenario::Lignes(Tel_Que_Tape); }
-    void tel_que_tape() { Jouer(Tel_Que_Tape); }
-
-    // The window keeps its size, inside the screen's available area, whatever it shows; each field keeps
-    // its width and names itself by its label. Run at 1366x768 and at 1280x720.
-    void cadre_dans_l_ecran() {
-        Environnement_Test env;
-        env.Ecrire_Fichier(Log, Qso(1));
-        activation = Activation_Test();
-        Saisie_QSO fenetre(env.services(), activation);
-        fenetre.show();
-        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
-        const QRect zone = fenetre.screen()->availableGeometry();
-        QCOMPARE(fenetre.size(), zone.height() >= 768 ? QSize(1180, 700) : QSize(1180, 672));
-        auto* indi_q = fenetre.findChild<QLineEdit*>("Indi_Q");
-        const QRect place = indi_q->geometry();
-        const auto verifier = [&] {
-            QVERIFY(zone.contains(fenetre.frameGeometry()));
-            QCOMPARE(fenetre.size(), zone.height() >= 768 ? QSize(1180, 700) : QSize(1180, 672));
-            QCOMPARE(indi_q->geometry(), place);
-        };
-        for (const char* menu : {"Mnu_Diff_Oui", "Mnu_Diff_Non"}) {
-            fenetre.findChild<QAction*>(menu)->trigger();
-            verifier();
-        }
-        fenetre.findChild<QListWidget*>("Liste_QSO")->setCurrentRow(0);
-        for (const char* bouton : {"Edite_QSO", "Annule_Q", "Ajout_QSO"}) {
-            QTest::mouseClick(fenetre.findChild<QPushButton*>(bouton), Qt::LeftButton);
-            verifier();
-        }
-        for (const char* label : {"Label2", "Label10", "Label6", "Label5", "Label8", "Label9", "Label11",
-                                  "Label12", "Label13", "Label14", "Label15"}) {
-            const auto* etiquette = fenetre.findChild<QLabel*>(label);
-            QCOMPARE(etiquette->buddy()->accessibleName(), etiquette->text());
-        }
-    }
-
-    // "Oui" and "Non" answer to Alt+O and Alt+N, Escape is "Non".
-    void questions_au_clavier() {
-        const std::pair<QKeyCombination, bool> touches[] = {{Qt::ALT | Qt::Key_O, true},
-                                                            {Qt::ALT | Qt::Key_N, false},
-                                                            {QKeyCombination(Qt::Key_Escape), false}};
-        for (const auto& [touche, oui] : touches) {
-            QTimer::singleShot(50, [touche] {
-                QWidget* boite = QApplication::activeModalWidget();
-                boite->activateWindow();
-                if (QTest::qWaitForWindowActive(boite)) {
-                    QTest::keyClick(boite, touche.key(), touche.keyboardModifiers());
-                }
-            });
-            // A key that answers nothing must not hang the suite: the box is then closed unanswered.
-            QTimer::singleShot(3000, [] {
-                if (QWidget* boite = QApplication::activeModalWidget()) {
-                    boite->close();
-                }
-            });
-            QCOMPARE(Messages_Qt().Question("Annuler la saisie ?"), oui);
-        }
-    }
-
-    // A new activation: every control, and the list's fixed pitch under its header.
-    void controles_a_l_ouverture() {
-        Environnement_Test env;
-        env.Ecrire_Fichier(Log, {});
-        activation = Activation_Test();
-        auto fenetre = std::make_unique<Saisie_QSO>(env.services(), activation);
-        fenetre->show();
-        QVERIFY(QTest::qWaitForWindowActive(fenetre.get()));
-        fenetre->Timer1_Timer();
-        const QStringList attendue =
-            Table_Attendue(QStringLiteral(R"T(
+const char* const Controles_Ouverture = R"T(
 Saisie_QSO "  Maravel    Revision  1.0.0" [Mnu_Fichier Mnu_Setup Mnu_Imprimer Mnu_Sauvegarder Mnu_Afficher Mnu_Etique Mnu_Help]
 Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_C_Trafic Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF"
 Mnu_C_Trafic "Exporter au format C_Trafic" | Mnu_Quitter "Quitter"
@@ -423,7 +285,7 @@ Mnu_UTC_Oui "Heure UTC" coche | Mnu_UTC_Non "Heure Locale"
 Mnu_Differee "Saisie differée" [Mnu_Diff_Non Mnu_Diff_Oui] | Mnu_Diff_Non "NON" coche | Mnu_Diff_Oui "OUI"
 Mnu_Refrappe "Mode Refrappe" [Mnu_Refrappe_Non Mnu_Refrappe_Oui] | Mnu_Refrappe_Non "NON" coche | Mnu_Refrappe_Oui "OUI"
 Mnu_Imprimer "Imprimer" [Mnu_Imp_Log Mnu_Apercu_Log]
-Mnu_Imp_Log "le log de l'activité"
+Mnu_Imp_Log "le log de l'activité" | Mnu_Apercu_Log "Aperçu du log de l'activité"
 Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité"
 Mnu_Afficher "Afficher" [Mnu_Aff_Log] | Mnu_Aff_Log "le log de l'activité"
 Mnu_Etique "Etiquettes" [Mnu_Etiquettes] | Mnu_Etiquettes "Imprimer les étiquettes pour QSL"
@@ -448,14 +310,107 @@ Recupere "Recuperer un QSO" inactif | Ajout_QSO "Inserer un QSO"
 Recherche "Rechercher un QSO" bulle "Permet la recherche d'un QSO par Indicatif, Date ou Departement"
 Frame4 "Liste des QSO" | Liste_QSO "" bulle "Cliquez sur un QSO pour l'editer ou l'effacer" lignes=0
 Entete "   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    E   Mode     Bande      Observations"
-Label18 "Maravel_ON  -  assistant de log pour les activations radioamateurs" inactif)T") +
-                           QStringLiteral("\nMnu_Apercu_Log \"Aperçu du log de l'activité\""));
-        QCOMPARE(Table_Des_Controles(fenetre.get()), attendue);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Indi_Q"));
-        auto* liste = fenetre->findChild<QListWidget*>(QStringLiteral("Liste_QSO"));
-        QVERIFY(Chasse_Fixe(liste->font()));
-        QCOMPARE(fenetre->findChild<QLabel*>(QStringLiteral("Entete"))->font(), liste->font());
-        QVERIFY(env.messages.textes.isEmpty());
+Label18 "Maravel_ON  -  assistant de log pour les activations radioamateurs" inactif)T";
+
+Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
+    {"horloge", [](QWidget*, E& env, const QString& a) {
+         env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
+    {"tic", [](QWidget* f, E&, const QString&) { static_cast<Saisie_QSO*>(f)->Timer1_Timer(); }},
+    // Put into a field at once: typing would bring the automatic separators. A line edit's text passes its
+    // checks of characters.
+    {"texte", [](QWidget* f, E&, const QString& a) {
+         if (auto* liste = f->findChild<QComboBox*>(a.section(' ', 0, 0))) {
+             return liste->setEditText(a.section(' ', 1));
+         }
+         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->clear();
+         f->findChild<QLineEdit*>(a.section(' ', 0, 0))->insert(a.section(' ', 1)); }},
+    {"activation", [](QWidget*, E&, const QString& numero) { activation.valeurs.Num_Activite = numero; }},
+    {"logger", [](QWidget*, E&, const QString& a) { activation.valeurs.Logger = a; }},
+    {"type", [](QWidget*, E&, const QString& a) { activation.valeurs.Type_Activite = a; }},
+    {"log", [](QWidget*, E& env, const QString& lignes) { env.Ecrire_Fichier(Log, Log_De(lignes.toInt())); }},
+    // A folder where a file should be: no write can reach it.
+    {"dossier", [](QWidget*, E& env, const QString& nom) {
+         QFile::remove(QDir(env.Dossier()).filePath(nom));
+         QVERIFY(QDir(env.Dossier()).mkdir(nom)); }},
+    // Tab from the focused control reaches each named one in turn.
+    {"tabs", [](QWidget*, E&, const QString& noms) {
+         for (const QString& nom : noms.split(' ')) {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+             QCOMPARE(QApplication::focusWidget()->objectName(), nom);
+         } }},
+    {"controles", [](QWidget* f, E&, const QString&) {
+         QCOMPARE(Table_Des_Controles(f), Table_Attendue(Controles_Ouverture));
+         const QFont police = f->findChild<QListWidget*>("Liste_QSO")->font();
+         QVERIFY(Chasse_Fixe(police));
+         QCOMPARE(f->findChild<QLabel*>("Entete")->font(), police); }},
+    {"fermer", [](QWidget* f, E&, const QString&) { f->close(); }},
+    {"fins", [](QWidget*, E& env, const QString& fois) { QCOMPARE(env.fins_programme, fois.toInt()); }}});
+// clang-format on
+
+} // namespace
+
+class Test_Saisie_QSO : public QObject {
+    Q_OBJECT
+
+    void Jouer(const std::vector<Cas>& table) {
+        activation = Activation_Test();
+        Fenetre.Jouer(table);
+    }
+
+private Q_SLOTS:
+    void ouverture_data() { Scenario::Lignes(Ouverture); }
+    void ouverture() { Jouer(Ouverture); }
+    void saisie_data() { Scenario::Lignes(Saisie); }
+    void saisie() { Jouer(Saisie); }
+    void edition_data() { Scenario::Lignes(Edition); }
+    void edition() { Jouer(Edition); }
+
+    // The window keeps its size, inside the screen's available area, whatever it shows; each field keeps
+    // its width and names itself by its label. Run at 1366x768 and at 1280x720.
+    void cadre_dans_l_ecran() {
+        Environnement_Test env;
+        env.Ecrire_Fichier(Log, Qso(1));
+        activation = Activation_Test();
+        Saisie_QSO fenetre(env.services(), activation);
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        const QRect zone = fenetre.screen()->availableGeometry();
+        const QRect place = fenetre.findChild<QLineEdit*>("Indi_Q")->geometry();
+        fenetre.findChild<QListWidget*>("Liste_QSO")->setCurrentRow(0);
+        for (const char* nom : {"Mnu_Diff_Oui", "Mnu_Diff_Non", "Edite_QSO", "Annule_Q", "Ajout_QSO"}) {
+            auto* menu = fenetre.findChild<QAction*>(nom);
+            menu ? menu->trigger() : fenetre.findChild<QPushButton*>(nom)->click();
+            QVERIFY(zone.contains(fenetre.frameGeometry()));
+            QCOMPARE(fenetre.size(), zone.height() >= 768 ? QSize(1180, 700) : QSize(1180, 672));
+            QCOMPARE(fenetre.findChild<QLineEdit*>("Indi_Q")->geometry(), place);
+        }
+        for (const char* label : {"Label2", "Label10", "Label6", "Label5", "Label8", "Label9", "Label11",
+                                  "Label12", "Label13", "Label14", "Label15"}) {
+            const auto* etiquette = fenetre.findChild<QLabel*>(label);
+            QCOMPARE(etiquette->buddy()->accessibleName(), etiquette->text());
+        }
+    }
+
+    // "Oui" and "Non" answer to Alt+O and Alt+N, Escape is "Non".
+    void questions_au_clavier() {
+        for (const auto& [touche, oui] : {std::pair{Qt::ALT | Qt::Key_O, true},
+                                          {Qt::ALT | Qt::Key_N, false},
+                                          {QKeyCombination(Qt::Key_Escape), false}}) {
+            QTimer::singleShot(50, [touche] {
+                QWidget* boite = QApplication::activeModalWidget();
+                boite->activateWindow();
+                if (QTest::qWaitForWindowActive(boite)) {
+                    QTest::keyClick(boite, touche.key(), touche.keyboardModifiers());
+                }
+            });
+            // A key that answers nothing must not hang the suite: the box is then closed unanswered.
+            QTimer::singleShot(3000, [] {
+                if (QWidget* boite = QApplication::activeModalWidget()) {
+                    boite->close();
+                }
+            });
+            QCOMPARE(Messages_Qt().Question("Annuler la saisie ?"), oui);
+        }
     }
 };
 

@@ -15,8 +15,7 @@ public:
     std::string Police() const override { return m_police; }
     void Police(std::string_view nom) override {
         m_police = nom;
-        appels << QStringLiteral("police ") +
-                      QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
+        appels << QStringLiteral("police ") + QString::fromStdString(std::string(nom));
     }
     double Taille() const override { return m_taille; }
     void Taille(double points) override {

@@ -38,17 +38,63 @@ QString Couleur_Nommee(const QObject* champ) {
 
 // The word itself when the control is so, else what it is.
 QString Mot(const QObject* c, const QString& mot) {
-    const auto* liste = qobject_cast<const QListWidget*>(c);
-    if (mot.startsWith(QLatin1String("lignes="))) {
-        return "lignes=" + QString::number(liste->count());
-    }
-    if (mot.startsWith(QLatin1String("ligne="))) {
-        return "ligne=" + QString::number(liste->currentRow() + 1);
+    if (const auto* liste = qobject_cast<const QListWidget*>(c); mot.startsWith(QLatin1String("ligne"))) {
+        const bool lignes = mot.startsWith(QLatin1String("lignes="));
+        return mot.section(u'=', 0, 0) + '=' +
+               QString::number(lignes ? liste->count() : liste->currentRow() + 1);
     }
     if (!Mots.contains(mot)) {
         return Couleur_Nommee(c);
     }
     return c->property(Mots.at(mot).first).toBool() == Mots.at(mot).second ? mot : "pas " + mot;
+}
+
+QObject* Controle(QWidget* fenetre, const QString& nom) {
+    QObject* c = fenetre->objectName() == nom ? fenetre : fenetre->findChild<QObject*>(nom);
+    if (c == nullptr) {
+        QTest::qFail(qPrintable("no control named " + nom), __FILE__, __LINE__);
+    }
+    return c;
+}
+
+// The text of a control, the store's value of "$Cle", the focus; with words, what the control is.
+QString Valeur(QWidget* fenetre, Environnement_Test& env, const QString& nom, const QString& mots) {
+    if (nom == QLatin1String("focus")) {
+        const QWidget* focus = QApplication::focusWidget();
+        // The focus of an editable list is on its inner line.
+        return focus && qobject_cast<const QComboBox*>(focus->parent()) ? focus->parentWidget()->objectName()
+               : focus                                                  ? focus->objectName()
+                                                                        : QString();
+    }
+    if (nom.startsWith(u'$')) {
+        return env.Reglages_Relus().Lire(nom.mid(1));
+    }
+    const QObject* controle = Controle(fenetre, nom);
+    if (controle == nullptr || mots.isNull()) {
+        return controle ? Texte(controle) : QString();
+    }
+    QStringList vus;
+    for (const QString& mot : mots.split(u' ', Qt::SkipEmptyParts)) {
+        vus << Mot(controle, mot);
+    }
+    return vus.join(u' ');
+}
+
+void Verifier(QWidget* fenetre, Environnement_Test& env, const QString& attendu) {
+    // "=" before any ":" expects a text ("$Cle" a value of the store); otherwise the words of a state.
+    const qsizetype egal = attendu.indexOf(u'='), deux_points = attendu.indexOf(u':');
+    const bool texte = egal >= 0 && (deux_points < 0 || egal < deux_points);
+    const qsizetype separateur = texte ? egal : deux_points;
+    QVERIFY2(separateur > 0, qPrintable("unreadable expectation: " + attendu));
+    const QString valeur = attendu.mid(separateur + 1).trimmed();
+    const QStringList noms = attendu.startsWith(u'$')
+                                 ? QStringList{attendu.left(separateur)}
+                                 : attendu.left(separateur).split(u' ', Qt::SkipEmptyParts);
+    for (const QString& nom : noms) {
+        const QString vu = Valeur(fenetre, env, nom, texte ? QString() : valeur);
+        QCOMPARE(nom + attendu[separateur] + vu,
+                 nom + attendu[separateur] + (texte ? attendu.mid(egal + 1) : valeur));
+    }
 }
 
 } // namespace
@@ -65,8 +111,7 @@ void Taper(const QString& texte) {
         } else if (c[0].unicode() < 0x80) {
             QTest::keyClick(cible, c[0].toLatin1());
         } else { // QTest maps only ASCII to keys: the rest arrives as text, as from a keyboard layout
-            QTest::sendKeyEvent(QTest::Press, cible, Qt::Key_unknown, c, Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, cible, Qt::Key_unknown, c, Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, cible, Qt::Key_unknown, c, Qt::NoModifier);
         }
     }
 }
@@ -106,7 +151,7 @@ void Scenario::Jouer(const Cas& cas, Environnement_Test& env) {
     }
     QCOMPARE(vus, cas.messages);
     for (const QString& attendu : cas.attendus) {
-        if (Verifier(env, attendu), QTest::currentTestFailed()) {
+        if (Verifier(m_fenetre.get(), env, attendu), QTest::currentTestFailed()) {
             return;
         }
     }
@@ -118,14 +163,6 @@ void Scenario::Jouer(const Cas& cas, Environnement_Test& env) {
     env.Verifier_Reponses();
 }
 
-QObject* Scenario::Controle(const QString& nom) const {
-    QObject* c = m_fenetre->objectName() == nom ? m_fenetre.get() : m_fenetre->findChild<QObject*>(nom);
-    if (c == nullptr) {
-        QTest::qFail(qPrintable("no control named " + nom), __FILE__, __LINE__);
-    }
-    return c;
-}
-
 void Scenario::Etape(Environnement_Test& env, const QString& etape) {
     static const QRegularExpression frappe(QStringLiteral("^(\\w*)> ?(.*)$"),
                                            QRegularExpression::DotMatchesEverythingOption);
@@ -133,7 +170,7 @@ void Scenario::Etape(Environnement_Test& env, const QString& etape) {
     const QString argument = etape.section(u' ', 1);
     const auto tape = frappe.match(etape);
     if (etape.startsWith(u'?')) {
-        Verifier(env, etape.mid(1));
+        Verifier(m_fenetre.get(), env, etape.mid(1));
     } else if (etape == QLatin1String("oui") || etape == QLatin1String("non")) {
         env.messages.Repondre(etape == QLatin1String("oui"));
     } else if (etape == QLatin1String("rouvrir")) {
@@ -142,8 +179,8 @@ void Scenario::Etape(Environnement_Test& env, const QString& etape) {
         m_fenetre->show();
         QTRY_VERIFY((m_fenetre->activateWindow(), m_fenetre->isActiveWindow()));
     } else if (tape.hasMatch()) {
-        auto* controle =
-            qobject_cast<QWidget*>(tape.captured(1).isEmpty() ? nullptr : Controle(tape.captured(1)));
+        auto* controle = qobject_cast<QWidget*>(
+            tape.captured(1).isEmpty() ? nullptr : Controle(m_fenetre.get(), tape.captured(1)));
         auto* liste = qobject_cast<QComboBox*>(controle);
         if (auto* ligne = liste ? liste->lineEdit() : qobject_cast<QLineEdit*>(controle)) {
             QTest::mouseClick(controle, Qt::LeftButton);
@@ -153,7 +190,7 @@ void Scenario::Etape(Environnement_Test& env, const QString& etape) {
         }
         Taper(tape.captured(2));
     } else if (verbe == QLatin1String("clic")) {
-        auto* controle = qobject_cast<QWidget*>(Controle(argument.section(u' ', 0, 0)));
+        auto* controle = qobject_cast<QWidget*>(Controle(m_fenetre.get(), argument.section(u' ', 0, 0)));
         auto* liste = qobject_cast<QListWidget*>(controle);
         if (QListWidgetItem* item = liste ? liste->item(argument.section(u' ', 1).toInt() - 1) : nullptr) {
             liste->scrollToItem(item);
@@ -162,51 +199,12 @@ void Scenario::Etape(Environnement_Test& env, const QString& etape) {
             QTest::mouseClick(controle, Qt::LeftButton);
         }
     } else if (verbe == QLatin1String("menu")) {
-        if (auto* item = qobject_cast<QAction*>(Controle(argument))) {
+        if (auto* item = qobject_cast<QAction*>(Controle(m_fenetre.get(), argument))) {
             item->trigger();
         }
     } else {
         QVERIFY2(m_verbes.contains(verbe), qPrintable("unknown step: " + etape));
         m_verbes.at(verbe)(m_fenetre.get(), env, argument);
-    }
-}
-
-QString Scenario::Valeur(Environnement_Test& env, const QString& nom, const QString& mots) const {
-    if (nom == QLatin1String("focus")) {
-        const QWidget* focus = QApplication::focusWidget();
-        // The focus of an editable list is on its inner line.
-        return focus && qobject_cast<const QComboBox*>(focus->parent()) ? focus->parentWidget()->objectName()
-               : focus                                                  ? focus->objectName()
-                                                                        : QString();
-    }
-    if (nom.startsWith(u'$')) {
-        return env.Reglages_Relus().Lire(nom.mid(1));
-    }
-    const QObject* controle = Controle(nom);
-    if (controle == nullptr || mots.isNull()) {
-        return controle ? Texte(controle) : QString();
-    }
-    QStringList vus;
-    for (const QString& mot : mots.split(u' ', Qt::SkipEmptyParts)) {
-        vus << Mot(controle, mot);
-    }
-    return vus.join(u' ');
-}
-
-void Scenario::Verifier(Environnement_Test& env, const QString& attendu) const {
-    // "=" before any ":" expects a text ("$Cle" a value of the store); otherwise the words of a state.
-    const qsizetype egal = attendu.indexOf(u'='), deux_points = attendu.indexOf(u':');
-    const bool texte = egal >= 0 && (deux_points < 0 || egal < deux_points);
-    const qsizetype separateur = texte ? egal : deux_points;
-    QVERIFY2(separateur > 0, qPrintable("unreadable expectation: " + attendu));
-    const QString valeur = attendu.mid(separateur + 1).trimmed();
-    const QStringList noms = attendu.startsWith(u'$')
-                                 ? QStringList{attendu.left(separateur)}
-                                 : attendu.left(separateur).split(u' ', Qt::SkipEmptyParts);
-    for (const QString& nom : noms) {
-        const QString vu = Valeur(env, nom, texte ? QString() : valeur);
-        QCOMPARE(nom + attendu[separateur] + vu,
-                 nom + attendu[separateur] + (texte ? attendu.mid(egal + 1) : valeur));
     }
 }
 

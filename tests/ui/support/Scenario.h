@@ -54,10 +54,6 @@ public:
 private:
     void Jouer(const Cas& cas, Environnement_Test& env);
     void Etape(Environnement_Test& env, const QString& etape);
-    void Verifier(Environnement_Test& env, const QString& attendu) const;
-    // The text of a control, the store's value of "$Cle", the focus; with words, what the control is.
-    QString Valeur(Environnement_Test& env, const QString& nom, const QString& mots) const;
-    QObject* Controle(const QString& nom) const;
 
     Fabrique m_fabrique;
     std::map<QString, Verbe> m_verbes;

@@ -1,14 +1,9 @@
 #include "Support.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
-
 bool Messages_Test::Question(const QString& texte) {
     textes << texte;
     questions << texte;
     if (reponses.empty()) {
-        inattendus << texte;
         QTest::qFail(qPrintable("unexpected question: " + texte), __FILE__, __LINE__);
         return false;
     }
@@ -34,23 +29,14 @@ QByteArray Environnement_Test::Lire_Fichier(const QString& nom) const {
     return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
 }
 
-bool Environnement_Test::Existe(const QString& nom) const {
-    return QFile::exists(m_dossier.filePath(nom));
-}
-
-void Environnement_Test::Verifier_Reponses() const {
-    QVERIFY2(messages.inattendus.isEmpty(), qPrintable(messages.inattendus.join(QStringLiteral(" | "))));
-    QCOMPARE(messages.reponses.size(), std::size_t{0});
-}
-
 QByteArray Ligne(const QByteArray& champs) {
-    const qsizetype barre = champs.indexOf('|');
-    const QList<QByteArray> c = (barre < 0 ? champs : champs.left(barre)).simplified().split(' ');
+    const QList<QByteArray> parties = champs.split('|');
+    const QList<QByteArray> c = parties[0].simplified().split(' ');
     constexpr int largeurs[] = {10, 7, 14, 4, 17, 4, 4, 6};
     QByteArray ligne;
     for (int i = 0; i < 8; ++i) {
         ligne += (c.value(i) == "-" ? QByteArray() : c.value(i)).leftJustified(largeurs[i], ' ');
     }
-    const QByteArray observations = barre < 0 ? QByteArray() : champs.mid(barre + 1).trimmed();
-    return ligne + c.value(8).rightJustified(3, ' ') + " Mhz " + observations.leftJustified(30, ' ') + "\r\n";
+    return ligne + c.value(8).rightJustified(3, ' ') + " Mhz " +
+           parties.value(1).trimmed().leftJustified(30, ' ') + "\r\n";
 }

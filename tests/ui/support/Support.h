@@ -10,8 +10,10 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
 #include <memory>
@@ -21,7 +23,7 @@ public:
     void Information(const QString& texte) override { textes << texte; }
     bool Question(const QString& texte) override;
     void Repondre(bool oui) { reponses.push_back(oui); } // queues the next answer (true: Yes)
-    QStringList textes, questions, inattendus; // every text shown in order; the questions; those unanswered
+    QStringList textes, questions;                       // every text shown in order; the questions
     std::deque<bool> reponses;
 };
 
@@ -58,12 +60,12 @@ public:
     QString Dossier() const { return m_dossier.path(); }
     void Ecrire_Fichier(const QString& nom, const QByteArray& octets) const;
     QByteArray Lire_Fichier(const QString& nom) const;
-    bool Existe(const QString& nom) const;
+    bool Existe(const QString& nom) const { return QFile::exists(m_dossier.filePath(nom)); }
     // A fresh store on the same file, as after a restart of the program on the same machine.
     Reglages Reglages_Relus() const { return Reglages(Fichier_Reglages()); }
     QString Fichier_Reglages() const { return m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")); }
-    // Fails the current test when a question had no queued answer or a queued answer was not used.
-    void Verifier_Reponses() const;
+    // Fails the current test when a queued answer was not used (an unanswered question fails at once).
+    void Verifier_Reponses() const { QCOMPARE(messages.reponses.size(), std::size_t{0}); }
 
 private:
     QTemporaryDir m_dossier;
