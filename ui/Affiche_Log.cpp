@@ -1,11 +1,9 @@
 #include "ui/Affiche_Log.h"
 
-#include "core/Journal.h"
 #include "core/Sorties.h"
 #include "ui/Entete_Colonnes.h"
 #include "ui/Sous_Programmes.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -58,19 +56,14 @@ void Affiche_Log::Charger(const Activation_Affichee& activation) {
     m_label2->setText(Depuis_1252(Maravel::Entete_Affiche_Log));
     m_label3->setText(Depuis_1252(Maravel::Titre_Affiche_Log(Vers_1252(activation.Num_Activite))));
     m_liste_qso->clear();
-    const Maravel::Journal journal(m_services.fichiers, m_services.dossier,
-                                   Vers_1252(activation.Num_Activite));
-    const auto log = journal.Lire();
-    if (!log.lisible) {
-        m_services.messages.Information(
-            QStringLiteral("Le log ne peut pas être lu : ") +
-            QDir::toNativeSeparators(QString::fromStdU16String(journal.Fichier().u16string())));
+    const auto log = Lire_Log(m_services, activation.Num_Activite);
+    if (!log) {
         return;
     }
     QStringList lignes;
-    lignes.reserve(static_cast<qsizetype>(log.lignes.size()));
-    for (std::size_t i = 0; i < log.lignes.size(); ++i) {
-        lignes << Depuis_1252(Maravel::Ligne_Affiche_Log(i + 1, log.lignes[i]));
+    lignes.reserve(static_cast<qsizetype>(log->size()));
+    for (std::size_t i = 0; i < log->size(); ++i) {
+        lignes << Depuis_1252(Maravel::Ligne_Affiche_Log(i + 1, (*log)[i]));
     }
     m_liste_qso->addItems(lignes);
 }

@@ -24,14 +24,11 @@ void Choisir_Texte(QComboBox* liste, const QString& texte) {
 } // namespace
 
 void Saisie_QSO::Recharger_Liste() {
-    auto log = Log().Lire();
-    if (!log.lisible) {
-        m_services.messages.Information(
-            QStringLiteral("Le log ne peut pas être lu : ") +
-            QDir::toNativeSeparators(QString::fromStdU16String(Log().Fichier().u16string())));
+    auto log = Lire_Log(m_services, m_activation.Num_Activite);
+    if (!log) {
         return;
     }
-    m_lignes = std::move(log.lignes);
+    m_lignes = std::move(*log);
     QStringList affichees;
     affichees.reserve(static_cast<qsizetype>(m_lignes.size()));
     for (std::size_t i = 0; i < m_lignes.size(); ++i) {

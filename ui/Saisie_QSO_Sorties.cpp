@@ -10,8 +10,6 @@
 #include "ui/Select_QSO.h"
 #include "ui/Sous_Programmes.h"
 
-#include <QDir>
-
 namespace {
 
 constexpr std::string_view Police_Rapport = "Courier New";
@@ -44,15 +42,11 @@ void Saisie_QSO::Mnu_C_Trafic_Click() {
 }
 
 std::optional<std::vector<std::string>> Saisie_QSO::Lignes_Rapport_Imprime() {
-    const Maravel::Journal journal = Log();
-    const auto log = journal.Lire();
-    if (!log.lisible) {
-        m_services.messages.Information(
-            QStringLiteral("Le log ne peut pas être lu : ") +
-            QDir::toNativeSeparators(QString::fromStdU16String(journal.Fichier().u16string())));
+    const auto log = Lire_Log(m_services, m_activation.Num_Activite);
+    if (!log) {
         return std::nullopt;
     }
-    return Maravel::Lignes_Rapport(Activation_1252(), log.lignes, Maravel::Forme_Rapport::Impression);
+    return Maravel::Lignes_Rapport(Activation_1252(), *log, Maravel::Forme_Rapport::Impression);
 }
 
 // Nothing is printed when the print dialog is cancelled.

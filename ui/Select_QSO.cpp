@@ -1,11 +1,9 @@
 #include "ui/Select_QSO.h"
 
 #include "core/Etiquettes.h"
-#include "core/Journal.h"
 #include "ui/Etiquettes.h"
 #include "ui/Sous_Programmes.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -108,16 +106,11 @@ Select_QSO::Select_QSO(Services& services, std::function<Activation_Affichee()> 
 
 // Sorted once and added at once: a sorted insert line by line would make a long log slow to open.
 void Select_QSO::Charger() {
-    const Maravel::Journal journal(m_services.fichiers, m_services.dossier,
-                                   Vers_1252(m_activation().Num_Activite));
-    const auto log = journal.Lire();
-    if (!log.lisible) {
-        m_services.messages.Information(
-            QStringLiteral("Le log ne peut pas être lu : ") +
-            QDir::toNativeSeparators(QString::fromStdU16String(journal.Fichier().u16string())));
+    const auto log = Lire_Log(m_services, m_activation().Num_Activite);
+    if (!log) {
         return;
     }
-    m_qso = Maravel::Lignes_Selection_Triees(log.lignes);
+    m_qso = Maravel::Lignes_Selection_Triees(*log);
     m_liste_qso->addItems(Textes(m_qso));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Services.h"
 
+#include "core/Journal.h"
 #include "ui/Sous_Programmes.h"
 
 #include <QDir>
@@ -119,4 +120,16 @@ bool Reglages::Lire_Booleen(const QString& cle, bool defaut) const {
 
 void Reglages::Ecrire_Booleen(const QString& cle, bool valeur) {
     Ecrire(cle, valeur ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+std::optional<std::vector<std::string>> Lire_Log(Services& services, const QString& numero_activite) {
+    const Maravel::Journal journal(services.fichiers, services.dossier, Vers_1252(numero_activite));
+    auto log = journal.Lire();
+    if (!log.lisible) {
+        services.messages.Information(
+            QStringLiteral("Le log ne peut pas être lu : ") +
+            QDir::toNativeSeparators(QString::fromStdU16String(journal.Fichier().u16string())));
+        return std::nullopt;
+    }
+    return std::move(log.lignes);
 }

@@ -11,6 +11,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 // OK notices and Yes/No questions: no icon, title "Maravel_ON", buttons in French.
 class Messages {
@@ -72,3 +75,6 @@ struct Services {
     bool horloge_signalee = false; // the doubtful clock is told once per run
     Reseau* reseau = nullptr;      // the update page; none: as without a network
 };
+
+// The lines of an activation's log; nothing once the operator has been told that it cannot be read.
+std::optional<std::vector<std::string>> Lire_Log(Services& services, const QString& numero_activite);
