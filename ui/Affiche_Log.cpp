@@ -17,10 +17,7 @@ Affiche_Log::Affiche_Log(Services& services, const Activation_Affichee& activati
 
     m_label3 = new QLabel(this);
     m_label3->setObjectName(QStringLiteral("Label3"));
-    QFont titre = m_label3->font();
-    titre.setBold(true);
-    titre.setPointSizeF(titre.pointSizeF() * 1.2);
-    m_label3->setFont(titre);
+    En_Titre(m_label3);
 
     auto* frame2 = new QGroupBox(QStringLiteral("Liste des QSO"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));

@@ -20,11 +20,6 @@ using Maravel::Disposition;
 
 namespace {
 
-template <typename Controle> Controle* Nommer(Controle* controle, const char* nom) {
-    controle->setObjectName(QLatin1String(nom));
-    return controle;
-}
-
 struct Format {
     const char* nom;
     const char* legende;
@@ -93,10 +88,7 @@ Etiquettes::Etiquettes(Services& services, std::function<std::vector<std::string
 
     auto* frame1 = Nommer(new QGroupBox(this), "Frame1");
     auto* label2 = Nouveau_Label("Label2", QStringLiteral("Impression d'étiquettes pour QSL"), frame1);
-    QFont titre = label2->font();
-    titre.setBold(true);
-    titre.setPointSizeF(titre.pointSizeF() * 1.2);
-    label2->setFont(titre);
+    En_Titre(label2);
     label2->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(frame1))->addWidget(label2);
 

@@ -22,11 +22,6 @@ const QString Titres_Colonnes =
 // Lines differ at least by their number within these first characters.
 constexpr qsizetype Debut_Compare = 134;
 
-template <typename Controle> Controle* Nommer(Controle* controle, const char* nom) {
-    controle->setObjectName(QLatin1String(nom));
-    return controle;
-}
-
 } // namespace
 
 Recherche_Indicatif::Recherche_Indicatif(Services& services, QListWidget* liste_qso, QWidget* parent)

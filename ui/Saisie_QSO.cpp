@@ -44,11 +44,6 @@ const QString Texte_Entete =
     QStringLiteral("   N°    Date     Heure   Indicatif        Dpt  Prenom        RST R    "
                    "E   Mode     Bande      Observations");
 
-template <typename Controle> Controle* Nommer(Controle* controle, const char* nom) {
-    controle->setObjectName(QLatin1String(nom));
-    return controle;
-}
-
 QLineEdit* Nouveau_Champ(const char* nom, int caracteres) {
     auto* champ = Nommer(new QLineEdit, nom);
     Limiter_Au_1252(champ);

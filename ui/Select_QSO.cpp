@@ -46,10 +46,7 @@ Select_QSO::Select_QSO(Services& services, std::function<Activation_Affichee()> 
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* label2 = new QLabel(QStringLiteral("Selection des QSO pour impression d'étiquettes"), frame1);
     label2->setObjectName(QStringLiteral("Label2"));
-    QFont titre = label2->font();
-    titre.setBold(true);
-    titre.setPointSizeF(titre.pointSizeF() * 1.2);
-    label2->setFont(titre);
+    En_Titre(label2);
     label2->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(frame1))->addWidget(label2);
 

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
@@ -125,4 +126,11 @@ bool Majuscule_Tapee(QLineEdit* champ, QKeyEvent* touche) {
 
 bool Est_Entree(const QKeyEvent* touche) {
     return touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
+}
+
+void En_Titre(QLabel* label) {
+    QFont titre = label->font();
+    titre.setBold(true);
+    titre.setPointSizeF(titre.pointSizeF() * 1.2);
+    label->setFont(titre);
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 class QAbstractItemView;
+class QLabel;
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
@@ -30,6 +31,15 @@ QString Depuis_1252(std::string_view octets);
 
 // Refuses any text holding a character Windows-1252 cannot store or a control character, so that a
 // pasted line break or an emoji never reaches a file.
+// Every control is named: the tests and the accessibility tools find it by that name.
+template <typename Controle> Controle* Nommer(Controle* controle, const char* nom) {
+    controle->setObjectName(QLatin1String(nom));
+    return controle;
+}
+
+// A window's title line: the label's own font, bold and a fifth larger.
+void En_Titre(QLabel* label);
+
 class Validateur_1252 final : public QValidator {
 public:
     using QValidator::QValidator;
