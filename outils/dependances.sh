@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's packages, whatever the build, the program, the tests and the Debian package need
-# and is missing.
+# and is missing; given package names, those instead.
 set -euo pipefail
 
 paquets=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
          libbenchmark-dev fonts-liberation clang-format xvfb xauth poppler-utils
          desktop-file-utils appstream dpkg-dev file)
+if [ $# -gt 0 ]; then
+    paquets=("$@")
+fi
 
 manquants=()
 for p in "${paquets[@]}"; do

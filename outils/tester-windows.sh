@@ -7,22 +7,7 @@ cd "$(dirname "$0")/.."
 racine=$PWD
 travail=$(realpath -m "${MARAVEL_WINDOWS:-build-windows}")
 
-paquets=(mingw-w64 wine64 googletest cmake ninja-build)
-manquants=()
-for p in "${paquets[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        manquants+=("$p")
-    fi
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    echo "Installation des paquets manquants : ${manquants[*]}"
-    sudo_si_besoin=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo_si_besoin=(sudo)
-    fi
-    "${sudo_si_besoin[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_si_besoin[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
-fi
+bash outils/dependances.sh mingw-w64 wine64 googletest cmake ninja-build
 
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 mkdir -p "$travail"
