@@ -40,7 +40,7 @@ ActivationRecord Lire_Ligne_Activite(std::string_view ligne);
 std::string_view Numero_Ligne_Activite(std::string_view ligne);
 
 // The whole list of activations in the data folder. A missing file is an empty list; every change is
-// a complete rewrite through `Temporaire.txt`, so a failure leaves the old list whole.
+// a complete rewrite through the scratch file, so a failure leaves the old list whole.
 class Liste_Activites {
 public:
     Liste_Activites(Systeme_Fichiers& fs, std::filesystem::path dossier);

@@ -79,8 +79,10 @@ bool Ajouter_Ligne(Systeme_Fichiers& fs, const std::filesystem::path& fichier, s
 // A file of the data folder named by Windows-1252 text.
 std::filesystem::path Chemin(const std::filesystem::path& dossier, std::string_view nom_1252);
 
-// Names of the scratch files of the data folder.
-inline constexpr std::string_view Brouillon = "Temporaire.txt";
-inline constexpr std::string_view Brouillon_Chrono = "Temporaire6.txt";
+// The scratch file of every rewrite of the data folder. Every file the program names after an activity
+// number ends in ".txt", ".adi" or ".ctf": no number can produce this name, so a rewrite never takes an
+// operator's file for its scratch file, nor the other way round.
+inline constexpr std::string_view Brouillon = "Maravel_ON.brouillon";
+inline constexpr std::string_view Extension_Brouillon = ".brouillon";
 
 } // namespace Maravel

@@ -168,7 +168,7 @@ TEST(Sorties, FichiersEcritsOuAncienGardeEntier) {
             const auto echoue = c.sortie(defaillant, dossier.Chemin());
             EXPECT_TRUE(!echoue.Reussi && echoue.Message == message) << c.nom << echec << echoue.Message;
             EXPECT_EQ(dossier.Lire(c.nom), "ANCIEN\r\n") << c.nom << echec;
-            EXPECT_FALSE(dossier.Existe("Temporaire.txt")) << c.nom << echec;
+            EXPECT_FALSE(dossier.Existe(std::string(Brouillon))) << c.nom << echec;
         }
     }
 }

@@ -53,7 +53,7 @@ const std::vector<Cas> Menus{
      .fichiers_apres = {{"DMF-123.adi", Adif}, {"DMF-123.ctf", Trafic}}},
     // The scratch file cannot be written: a folder that is not empty stands in its place (39: ENOTEMPTY).
     {.nom = "exports echoues: l'ancien fichier entier", .fichiers = {{Log, Qso(1)}, {"DMF-123.adi", "ancien\r\n"},
-         {"DMF-123_01_03_24.txt", "vieux\r\n"}}, .etapes = {"dossier Temporaire.txt/x", "menu Mnu_ADIF",
+         {"DMF-123_01_03_24.txt", "vieux\r\n"}}, .etapes = {"dossier Maravel_ON.brouillon/x", "menu Mnu_ADIF",
          "menu Mnu_Enr_Log"}, .messages = {"Erreur 39", "Erreur 39"},
      .fichiers_apres = {{"DMF-123.adi", "ancien\r\n"}, {"DMF-123_01_03_24.txt", "vieux\r\n"}}},
     // Cancelled, nothing reaches the printer; accepted, the report; refused, the operator is told.
