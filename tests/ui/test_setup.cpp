@@ -23,6 +23,8 @@ const QStringList Champs_Halloy{"Activeur=ON4XYZ/P", "Logger=ON4ABC", "Num_Activ
 const QString Nom_De_Fichier = QStringLiteral("Numéro d'activité refusé : il sert de nom au fichier du log.\n"
                                               "Ni \\ / : * ? \" < > |, ni que des points, ni CON, AUX, NUL, COMn, LPTn.");
 
+const QString Du_Programme = QStringLiteral("Numéro d'activité refusé : son log porterait le nom d'un fichier du programme.\n"
+                                            "Ni Temporaire, Temporaire6, Liste_Activite, ni Liste_Prenom (en majuscules ou en minuscules).");
 const QString Ignore = QStringLiteral("%1 a été ignoré : %2. Le champ reste vide.");
 const QString Controle = QStringLiteral("il contient un caractère de contrôle (retour à la ligne, tabulation…)");
 // Lines of Liste_Activite.txt as the window must write them, every blank counted.
@@ -145,6 +147,12 @@ const std::vector<Cas> Table{
          QString(Moulin_129).replace("ONM-0042", "DMF-9   ").replace("Moulin de", "Moulin\tde")})}},
      .etapes = {"clic Liste_Activite 2"}, .messages = {Ignore.arg("Le champ \"Nom de l'Activité\" lu dans Liste_Activite.txt",
          Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
+    // A number whose log would be one of the program's files, from the store, on Enter or at saving.
+    {.nom = "numeros des fichiers du programme refuses", .reglages = Halloy, .etapes = {"Num_Activite> temporaire6\r",
+         "?focus=Num_Activite", "Num_Activite> liste_prenom", "clic Saisie_des_QSO", "?Num_Activite: vert",
+         "?focus=Num_Activite", "ini Setup /N° Activite=Temporaire", "rouvrir"}, .messages = {Du_Programme, Du_Programme,
+         Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1))}, .attendus = {"$N° Activite=Temporaire"},
+     .fichiers_apres = {{"Liste_Activite.txt", Absent}, {"LISTE_PRENOM.txt", Absent}, {"Liste_Prenom.txt", Absent}}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
 };
