@@ -51,6 +51,7 @@ private:
     void Efface_Activite();
     void Saisie_Des_QSO();
     bool Champs_Enregistrables();
+    bool Abandon_Accepte();
     void Ouvrir_Saisie();
 
     Services& m_services;
