@@ -1,5 +1,6 @@
 #include "ui/Setup.h"
 
+#include "core/Sauvegardes.h"
 #include "ui/Horloge_Douteuse.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Sous_Programmes.h"
@@ -445,4 +446,13 @@ void Setup::Ouvrir_Saisie() {
 void Setup::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
     m_services.fin_programme();
+}
+
+void Sauvegarde_Au_Demarrage(Services& services) {
+    Maravel::Systeme_Dossiers_Reel dossiers;
+    const auto resultat =
+        Maravel::Sauvegarde_Du_Jour(services.fichiers, dossiers, services.dossier, services.horloge.Local());
+    if (resultat.etat == Maravel::Etat_Sauvegarde::Echec) {
+        services.messages.Information(Depuis_1252(Maravel::Message_Sauvegarde(resultat)));
+    }
 }

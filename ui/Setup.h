@@ -64,3 +64,7 @@ private:
     QString m_numero_selectionne; // the last item clicked in the list, kept after a delete
     QPointer<Saisie_QSO> m_saisie;
 };
+
+// At the first start of each day, before anything is written: the data files copied into
+// Sauvegardes/<aaaa-mm-jj>/ of the data folder. A failure is told once and the program goes on.
+void Sauvegarde_Au_Demarrage(Services& services);

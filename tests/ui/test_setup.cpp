@@ -168,9 +168,35 @@ const std::vector<Cas> Table{
 };
 // clang-format on
 
+const QString Sauvegarde_Impossible =
+    QStringLiteral("La sauvegarde du jour n'a pas pu être faite : un fichier occupe la "
+                   "place d'un dossier de sauvegarde.\nVos données ne sont pas touchées et le programme "
+                   "continue. Les sauvegardes des "
+                   "jours précédents restent dans le dossier Sauvegardes du dossier des données.");
+
+// The program's start: the backup of the day, then the set-up window. The clock's local date names the day.
+const std::vector<Cas> Demarrages{
+    {.nom = "premiere du jour copiee telle quelle, rien de plus le meme jour, puis le jour local suivant",
+     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})},
+                  {"DMF-123.txt", Qso},
+                  {"Liste_Prenom.txt", "F4ABC  JEAN\r\n"}},
+     .etapes = {"clic Liste_Activite 1", "oui", "clic Supprimer", "rouvrir",
+                "horloge 2024-03-01T23:30:00Z 60", "rouvrir"},
+     .messages = {"Voulez vous effacer l'activité DMF-123 ?"},
+     .fichiers_apres = {{"Sauvegardes/2024-03-01/Liste_Activite.txt", Liste({Halloy_129})},
+                        {"Sauvegardes/2024-03-01/DMF-123.txt", Qso},
+                        {"Sauvegardes/2024-03-01/Liste_Prenom.txt", "F4ABC  JEAN\r\n"},
+                        {"Sauvegardes/2024-03-02/Liste_Activite.txt", ""},
+                        {"Sauvegardes/2024-03-02/DMF-123.txt", Absent}}},
+    {.nom = "sauvegarde impossible: dite une fois, le programme demarre",
+     .fichiers = {{"Sauvegardes", "un fichier"}},
+     .messages = {Sauvegarde_Impossible},
+     .attendus = {"Activeur: vert actif", "focus=Activeur"}},
+};
+
 // clang-format off
 using E = Environnement_Test;
-Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, {
+const std::map<QString, Scenario::Verbe> Verbes{
     {"activer", [](QWidget* f, E&, const QString&) { QTRY_VERIFY((f->activateWindow(), f->isActiveWindow())); }},
     // The entry windows open under the set-up window: none, or one, in front and not modal.
     {"saisie", [](QWidget* f, E&, const QString& nombre) {
@@ -196,7 +222,10 @@ Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.ser
     // The store's file itself, "Setup " with its blank being another section than "Setup".
     {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
-         QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}});
+         QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}};
+Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);
+Scenario Demarrage([](E& env) { Sauvegarde_Au_Demarrage(env.services());
+    auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);
 // clang-format on
 
 } // namespace
@@ -207,6 +236,8 @@ class Test_Setup : public QObject {
 private Q_SLOTS:
     void scenarios_data() { Scenario::Lignes(Table); }
     void scenarios() { Fenetre_Setup.Jouer(Table); }
+    void demarrages_data() { Scenario::Lignes(Demarrages); }
+    void demarrages() { Demarrage.Jouer(Demarrages); }
 };
 
 QTEST_MAIN(Test_Setup)
