@@ -135,21 +135,29 @@ Resultat_Sauvegarde Sauvegarde_Du_Jour(Systeme_Fichiers& fs, Systeme_Dossiers& d
         return echec();
     }
     for (const auto& entree : *entrees) {
-        if (entree.nom == resultat.jour) {
-            if (entree.dossier) {
-                resultat.etat = Etat_Sauvegarde::Deja_Faite;
-                return resultat;
-            }
-            errno = EEXIST;
-            return echec();
-        }
         if (entree.nom.extension() == Extension_Brouillon && !ds.Supprimer_Dossier(racine / entree.nom)) {
             return echec();
         }
     }
+    const auto deja = std::find_if(entrees->begin(), entrees->end(),
+                                   [&](const auto& entree) { return entree.nom == resultat.jour; });
+    if (deja != entrees->end()) {
+        if (deja->dossier) {
+            resultat.etat = Etat_Sauvegarde::Deja_Faite;
+            return resultat;
+        }
+        errno = EEXIST;
+        return echec();
+    }
     const auto liste = fs.Lire(Chemin(dossier, Fichier_Liste_Activite));
     if (liste.etat == Systeme_Fichiers::Etat::Erreur) {
         return echec();
+    }
+    // A data folder still new has nothing to keep: no folder for it.
+    if (liste.etat == Systeme_Fichiers::Etat::Absent &&
+        fs.Lire(Chemin(dossier, Fichier_Prenoms)).etat == Systeme_Fichiers::Etat::Absent) {
+        resultat.etat = Etat_Sauvegarde::Rien_A_Sauvegarder;
+        return resultat;
     }
     if (!ds.Creer_Dossier(racine) || !ds.Creer_Dossier(brouillon) ||
         !Copier(fs, ds, dossier, brouillon, Fichiers_A_Sauvegarder(liste.contenu)) ||

@@ -17,7 +17,7 @@ namespace Maravel {
 inline constexpr std::string_view Dossier_Sauvegardes = "Sauvegardes";
 inline constexpr std::size_t Jours_Gardes = 30;
 
-enum class Etat_Sauvegarde { Faite, Deja_Faite, Echec };
+enum class Etat_Sauvegarde { Faite, Deja_Faite, Rien_A_Sauvegarder, Echec };
 
 struct Resultat_Sauvegarde {
     Etat_Sauvegarde etat = Etat_Sauvegarde::Echec;

@@ -57,13 +57,17 @@ std::map<std::string, std::string> Contenu(const Dossier_Temporaire& dossier,
 
 } // namespace
 
-// Byte-identical copies of the lists and of each registered log; the same day, nothing more even when
-// the data changed; the oldest of 31 days goes, the operator's folder stays; no scratch is left.
+// Nothing for a new data folder; then byte-identical copies of the lists and of each registered log; the
+// same day, nothing more even when the data changed; the oldest of 31 days goes, the operator's folder
+// stays; no scratch is left.
 TEST(Sauvegarde_Du_Jour, CopiesExactesUneFoisParJourEtTrenteJours) {
     Dossier_Temporaire dossier;
-    Remplir(dossier);
     Systeme_Fichiers_Reel fichiers;
     Systeme_Dossiers_Reel dossiers;
+    EXPECT_EQ(Sauvegarde_Du_Jour(fichiers, dossiers, dossier.Chemin(), Jour).etat,
+              Etat_Sauvegarde::Rien_A_Sauvegarder);
+    EXPECT_FALSE(dossier.Existe("Sauvegardes"));
+    Remplir(dossier);
     EXPECT_EQ(Sauvegarde_Du_Jour(fichiers, dossiers, dossier.Chemin(), Jour).etat, Etat_Sauvegarde::Faite);
     EXPECT_EQ(Contenu(dossier, "Sauvegardes/2024-03-01"), Attendue());
     dossier.Ecrire("DMF-123.txt", Fichier_De({A}));
