@@ -15,6 +15,7 @@ public:
         : m_echec_a(echec_a), m_place(place) {}
     std::size_t Operations() const { return m_operations; }
     bool illisible = false;
+    bool muet = false; // a full disk that loses bytes without saying so
 
     Lecture Lire(const std::filesystem::path& f) override {
         return illisible ? Lecture{Etat::Erreur, {}} : m_reel.Lire(f);
@@ -43,7 +44,7 @@ public:
         return Compter() && m_dossiers.Creer_Dossier(d);
     }
     bool Deposer(const std::filesystem::path& f, std::string_view c) override {
-        return Compter() && m_dossiers.Deposer(f, c.substr(0, m_place)) && Tient(c);
+        return Compter() && m_dossiers.Deposer(f, c.substr(0, m_place)) && (Tient(c) || muet);
     }
     bool Forcer_Dossier(const std::filesystem::path& d) override {
         return Compter() && m_dossiers.Forcer_Dossier(d);

@@ -14,10 +14,11 @@ namespace {
 const Moment Jour{2024, 3, 1, 8, 0, 0};
 
 // Two registered logs (one twice, one with an accented number), a registered activation without log, a
-// hand-edited number that would lead out of the folder, and a log no activation claims.
+// hand-edited number that names a file in a sub-folder, and a log no activation claims.
 const std::map<std::string, std::string> Donnees{
     {"Liste_Activite.txt", Fichier_De({Halloy, "DMF-1\xE9 " + Halloy.substr(7), Halloy,
-                                       "../x    " + Halloy.substr(8), "ABS    " + Halloy.substr(7)})},
+                                       "sous/x " + Halloy.substr(7), "ABS    " + Halloy.substr(7)})},
+    {"sous/x.txt", Fichier_De({A})},
     {"Liste_Prenom.txt", Fichier_De({Paul, Anne})},
     {"DMF-123.txt", Fichier_De({A, B})},
     {"DMF-1\xE9.txt", Fichier_De({C})},
@@ -26,12 +27,14 @@ const std::map<std::string, std::string> Donnees{
 std::map<std::string, std::string> Attendue() {
     auto copies = Donnees;
     copies.erase("AUTRE.txt");
+    copies.erase("sous/x.txt");
     return copies;
 }
 
 // Thirty days of January already kept, a folder of the operator's own among them, and the scratch
 // left by a crash.
 void Remplir(const Dossier_Temporaire& dossier) {
+    fs::create_directories(dossier.Chemin() / "sous");
     for (const auto& [nom, octets] : Donnees) {
         dossier.Ecrire(nom, octets);
     }
@@ -80,8 +83,8 @@ TEST(Sauvegarde_Du_Jour, CopiesExactesUneFoisParJourEtTrenteJours) {
                  dossier.Existe("Sauvegardes/2024-02-29.brouillon"));
 }
 
-// Stopped at each step (a full disk too), the backup is whole or absent, no scratch is left, the old
-// days are removed only once the new one is whole, and the data files are only read.
+// Stopped at each step (a full disk too, told or silent), the backup is whole or absent, no scratch is left,
+// the old days are removed only once the new one is whole, and the data files are only read.
 TEST(Sauvegarde_Du_Jour, InterrompueAChaqueEtapeEntiereOuAbsente) {
     std::size_t etapes = 0;
     {
@@ -91,11 +94,12 @@ TEST(Sauvegarde_Du_Jour, InterrompueAChaqueEtapeEntiereOuAbsente) {
         ASSERT_EQ(Sauvegarde_Du_Jour(libre, libre, dossier.Chemin(), Jour).etat, Etat_Sauvegarde::Faite);
         etapes = libre.Operations();
     }
-    for (std::size_t echec = 1; echec <= etapes + 1; ++echec) {
+    for (std::size_t echec = 1; echec <= etapes + 2; ++echec) {
         Dossier_Temporaire dossier;
         Remplir(dossier);
-        // The last pass runs out of space instead.
+        // The last two passes run out of space instead, the very last without a word: the read-back tells.
         Fichiers_Defaillants defaillant(echec, echec <= etapes ? SIZE_MAX : 300);
+        defaillant.muet = echec > etapes + 1;
         const auto resultat = Sauvegarde_Du_Jour(defaillant, defaillant, dossier.Chemin(), Jour);
         const bool faite = resultat.etat == Etat_Sauvegarde::Faite;
         EXPECT_EQ(Contenu(dossier, "Sauvegardes/2024-03-01"), faite ? Attendue() : decltype(Attendue()){})
@@ -105,7 +109,7 @@ TEST(Sauvegarde_Du_Jour, InterrompueAChaqueEtapeEntiereOuAbsente) {
         for (const auto& [nom, octets] : Donnees) {
             EXPECT_EQ(dossier.Lire(nom), octets) << echec;
         }
-        if (echec > etapes) {
+        if (echec == etapes + 1) {
             EXPECT_EQ(Message_Sauvegarde(resultat),
                       "La sauvegarde du jour n'a pas pu \352tre faite : le disque est plein.\nVos donn\351es "
                       "ne sont pas touch\351es et le programme continue. Les sauvegardes des jours "

@@ -158,10 +158,15 @@ TEST(Sorties, FichiersEcritsOuAncienGardeEntier) {
         dossier.Ecrire("12345.txt", Fichier_De({Cw7}));
         c.sortie(fs, dossier.Chemin());
         EXPECT_EQ(dossier.Lire(c.nom), c.plein) << c.nom;
-        for (const auto& [echec, message] : {std::pair{1, "Erreur 5"}, {2, "Erreur 5"}, {0, "Erreur 21"}}) {
-            if (echec == 0) {
-                std::filesystem::remove(dossier.Chemin() / "12345.txt");
-                std::filesystem::create_directory(dossier.Chemin() / "12345.txt");
+        // A folder in place of the list or of the log: neither can be read.
+        for (const auto& [echec, en_travers, message] : {std::tuple{1, "", "Erreur 5"},
+                                                         {2, "", "Erreur 5"},
+                                                         {0, "Liste_Activite.txt", "Erreur 21"},
+                                                         {0, "12345.txt", "Erreur 21"}}) {
+            if (*en_travers != '\0') {
+                std::filesystem::remove(dossier.Chemin() / "Liste_Activite.txt");
+                std::filesystem::remove(dossier.Chemin() / en_travers);
+                std::filesystem::create_directory(dossier.Chemin() / en_travers);
             }
             dossier.Ecrire(c.nom, "ANCIEN\r\n");
             Fichiers_Defaillants defaillant(echec);

@@ -25,7 +25,7 @@ const QString Nom_De_Fichier = QStringLiteral("Numéro d'activité refusé : il 
 
 const QString Du_Programme = QStringLiteral("Numéro d'activité refusé : son log porterait le nom d'un fichier du programme.\n"
                                             "Ni Temporaire, Temporaire6, Liste_Activite, ni Liste_Prenom (en majuscules ou en minuscules).");
-const QString Abandon = QStringLiteral("Un QSO est en cours de saisie (F5XYZ) : l'abandonner pour passer à l'activité DMF-123 ?");
+const QString Abandon = QStringLiteral("Un QSO est en cours de saisie (F5XYZ) : l'abandonner pour passer à l'activité ONM-0042 ?");
 const QString Ignore = QStringLiteral("%1 a été ignoré : %2. Le champ reste vide.");
 const QString Controle = QStringLiteral("il contient un caractère de contrôle (retour à la ligne, tabulation…)");
 // Lines of Liste_Activite.txt as the window must write them, every blank counted.
@@ -154,15 +154,19 @@ const std::vector<Cas> Table{
          "?focus=Num_Activite", "ini Setup /N° Activite=Temporaire", "rouvrir"}, .messages = {Du_Programme, Du_Programme,
          Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1))}, .attendus = {"$N° Activite=Temporaire"},
      .fichiers_apres = {{"Liste_Activite.txt", Absent}, {"LISTE_PRENOM.txt", Absent}, {"Liste_Prenom.txt", Absent}}},
-    // An edit or an insertion is cancelled and said; a typed QSO is dropped only on Yes, No changing nothing.
-    {.nom = "autre activation pendant une edition, puis avec un QSO tape: Non puis Oui",
+    // An edit or an insertion is cancelled and said; a typed QSO is dropped only on Yes, No changing nothing,
+    // and kept when the same activation is pressed again.
+    {.nom = "autre activation pendant une edition, une insertion, puis avec un QSO tape: Non puis Oui",
      .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129})}, {"DMF-123.txt", Qso}, {"ONM-0042.txt", ""}},
      .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "activer_saisie", "clic Edite_QSO", "activer",
          "clic Liste_Activite 2", "clic Saisie_des_QSO", "?Status=Modification du QSO n° 1 annulée : passage à l'activité ONM-0042",
-         "activer_saisie", "Indi_Q> f5xyz\r", "> 75\rPAUL", "activer", "clic Liste_Activite 1", "non", "clic Saisie_des_QSO",
-         "?Indi_Q=F5XYZ", "?Dpt_Q=75", "?Prenom_Q=PAUL", "?Label1=Assistant d'activité de F4ABC", "?Num_Activite=DMF-123",
-         "?$N° Activite=ONM-0042", "oui", "clic Saisie_des_QSO", "?Indi_Q Prenom_Q="},
-     .messages = {En_Cours, En_Cours, Abandon, Abandon, En_Cours}, .attendus = {"Label1=Assistant d'activité de ON4XYZ/P"}},
+         "activer_saisie", "clic Ajout_QSO", "Indi_Q> g4abc", "activer", "clic Liste_Activite 1", "clic Saisie_des_QSO",
+         "?Status=Ajout d'un QSO annulé : passage à l'activité DMF-123", "activer_saisie", "Indi_Q> f5xyz\r", "> 75\rPAUL",
+         "activer", "clic Saisie_des_QSO", "clic Liste_Activite 2", "non", "clic Saisie_des_QSO", "?Indi_Q=F5XYZ",
+         "?Dpt_Q=75", "?Prenom_Q=PAUL", "?Label1=Assistant d'activité de ON4XYZ/P", "?Num_Activite=ONM-0042",
+         "?$N° Activite=DMF-123", "oui", "clic Saisie_des_QSO", "?Indi_Q Prenom_Q="},
+     .messages = {En_Cours, En_Cours, En_Cours, En_Cours, Abandon, Abandon, En_Cours},
+     .attendus = {"Label1=Assistant d'activité de F4ABC"}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
 };
