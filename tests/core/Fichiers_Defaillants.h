@@ -57,10 +57,7 @@ public:
     }
 
 private:
-    bool Compter() {
-        errno = EIO;
-        return ++m_operations != m_echec_a;
-    }
+    bool Compter() { return ++m_operations != m_echec_a; }
     // The bytes that fit were written: a write that did not fit whole uses up the place and fails.
     bool Tient(std::string_view c) {
         const bool tient = c.size() <= m_place;

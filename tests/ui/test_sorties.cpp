@@ -56,11 +56,11 @@ const std::vector<Cas> Menus{
          {"DMF-123_01_03_24.txt", "vieux\r\n"}}, .etapes = {"dossier Maravel_ON.brouillon/x", "menu Mnu_ADIF",
          "menu Mnu_Enr_Log"}, .messages = {"Erreur 39", "Erreur 39"},
      .fichiers_apres = {{"DMF-123.adi", "ancien\r\n"}, {"DMF-123_01_03_24.txt", "vieux\r\n"}}},
-    // Activation "DMF_01_03_24" is registered: its log is never taken for the report of DMF.
+    // Activation "dmf_01_03_24" is registered: its log, in any letter case, is never taken for the report of DMF.
     {.nom = "rapport refuse: il remplacerait le log d'une autre activation", .fichiers = {{"DMF.txt", Qso(1)},
-         {"Liste_Activite.txt", "DMF_01_03_24 F4ABC\r\n"}, {"DMF_01_03_24.txt", Cw}}, .etapes = {"autre DMF", "menu Mnu_Enr_Log"},
-     .messages = {"Le fichier DMF_01_03_24.txt n'a pas été écrit : il remplacerait DMF_01_03_24.txt, le log de "
-         "l'activité DMF_01_03_24."}, .fichiers_apres = {{"DMF.txt", Qso(1)}, {"DMF_01_03_24.txt", Cw}}},
+         {"Liste_Activite.txt", "dmf_01_03_24 F4ABC\r\n"}, {"DMF_01_03_24.txt", Cw}}, .etapes = {"autre DMF", "menu Mnu_Enr_Log"},
+     .messages = {"Le fichier DMF_01_03_24.txt n'a pas été écrit : il remplacerait dmf_01_03_24.txt, le log de "
+         "l'activité dmf_01_03_24."}, .fichiers_apres = {{"DMF.txt", Qso(1)}, {"DMF_01_03_24.txt", Cw}}},
     // Cancelled, nothing reaches the printer; accepted, the report; refused, the operator is told.
     {.nom = "impression annulee, acceptee, refusee; apercu", .fichiers = {{Log, Qso(1)}},
      .etapes = {"imprimante annulee", "menu Mnu_Imp_Log", "imprime 1", "imprimante acceptee", "menu Mnu_Imp_Log",
