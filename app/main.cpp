@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
     services.reseau = &reseau;
     services.date_construction = QDate::fromString(QStringLiteral(MARAVEL_DATE_CONSTRUCTION), Qt::ISODate);
 
+    Sauvegarde_Au_Demarrage(services);
     Setup setup(services);
     setup.Demarrer();
     Verifier_Date_Ordinateur(services);

@@ -28,7 +28,7 @@ std::optional<Fiche_Prenom> Cherche_Prenom(Systeme_Fichiers& fs, const std::file
                                            std::string_view indicatif);
 
 // Replaces every line with the same first 12 characters, or appends the line when the file holds none:
-// the decision is made from the file itself. Atomic through `Temporaire.txt`; a missing file is created.
+// the decision is made from the file itself. Atomic through the scratch file; a missing file is created.
 // False, and nothing written, when the memory cannot be read or the line does not have the layout above.
 bool Ajout_Prenom(Systeme_Fichiers& fs, const std::filesystem::path& dossier, std::string_view ligne);
 

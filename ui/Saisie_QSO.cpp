@@ -467,6 +467,10 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
     if (activation == m_activation) {
         return;
     }
+    const QString annulee = m_mode_edition
+                                ? QStringLiteral("Modification du QSO n° %1 annulée").arg(m_numero_edite)
+                            : m_mode_ajout ? QStringLiteral("Ajout d'un QSO annulé")
+                                           : QString();
     Annule_Saisie();
     // The display and search windows show one activation's log: they must not be taken for the new one's.
     if (m_affiche_log != nullptr) {
@@ -482,6 +486,21 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
     m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one
     m_recupere->setEnabled(false);
     Afficher_Activation();
+    if (!annulee.isEmpty()) {
+        m_status->setText(annulee + QStringLiteral(" : passage à l'activité ") + activation.Num_Activite);
+    }
+}
+
+std::optional<QString> Saisie_QSO::Qso_Abandonne_Pour(const Activation_Affichee& autre) const {
+    if (autre == m_activation || m_mode_edition || m_mode_ajout) {
+        return std::nullopt;
+    }
+    for (const QLineEdit* champ : {m_indi_q, m_dpt_q, m_prenom_q, m_observation_q}) {
+        if (!champ->text().trimmed().isEmpty()) {
+            return m_indi_q->text().trimmed();
+        }
+    }
+    return std::nullopt;
 }
 
 QString Saisie_QSO::Texte_Label3() const {

@@ -49,6 +49,11 @@ public:
     // window drops the entry in progress and reloads on it.
     void Ouvrir_Activation(const Activation_Affichee& activation);
 
+    // The callsign of the QSO being typed that turning to `autre` would drop (empty when only its other
+    // fields hold text); nothing when nothing typed would be lost, or during an edit or an insertion,
+    // which are cancelled and say so in the status line.
+    std::optional<QString> Qso_Abandonne_Pour(const Activation_Affichee& autre) const;
+
     // One tick of the clock (the timer calls it every second; tests call it after setting their clock).
     void Timer1_Timer();
 

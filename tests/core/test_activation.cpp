@@ -73,11 +73,13 @@ TEST(Liste_Activites, AjoutRemplacementRechercheEtEffacement) {
 }
 
 TEST(Numero_Utilisable_Comme_Nom, CaracteresEtNomsRefuses) {
-    for (const std::string_view bon : {"DMF-123", "A.B", "DMF 59-001", "CONS", "COM0", "LPT10", "N\xB0-1"}) {
+    for (const std::string_view bon : {"DMF-123", "A.B", "DMF 59-001", "CONS", "COM0", "LPT10", "N\xB0-1",
+                                       "Temporaire7", "Liste_Prenoms"}) {
         EXPECT_TRUE(Numero_Utilisable_Comme_Nom(bon)) << bon;
     }
-    for (const std::string_view mauvais : {"DMF/123", "A\\B", "C:1", "A|B", "A\tB", "A\x7F", ".", " . ",
-                                           "   ", "nul", "COM1", "LPT9", "AUX.1", "PRN "}) {
+    for (const std::string_view mauvais :
+         {"DMF/123", "A\\B", "C:1", "A|B", "A\tB", "A\x7F", ".", " . ", "   ", "nul", "COM1", "LPT9", "AUX.1",
+          "PRN ", "temporaire", " TEMPORAIRE6", "liste_ACTIVITE", "Liste_Prenom"}) {
         EXPECT_FALSE(Numero_Utilisable_Comme_Nom(mauvais)) << mauvais;
     }
 }

@@ -147,6 +147,8 @@ TEST(Sorties, FichiersEcritsOuAncienGardeEntier) {
                         tete + Fichier_De({Blancs(8) + "1 " + Cw7, "", Credit_Pied}),
                         "Le log a \351t\351 sauvegard\351 sous le nom : 12345_04_12_26.txt"}};
     EXPECT_EQ(Nom_Fichier_Rapport("F-0042", {2000, 1, 31, 0, 0, 0}), "F-0042_31_01_00.txt");
+    EXPECT_TRUE(
+        Fichier_En_Travers({}, "LISTE_PRENOM.TXT")->ends_with("Liste_Prenom.txt, la liste des pr\351noms."));
     for (const auto& c : cas) {
         Dossier_Temporaire dossier;
         Systeme_Fichiers_Reel fs;
@@ -158,17 +160,22 @@ TEST(Sorties, FichiersEcritsOuAncienGardeEntier) {
         dossier.Ecrire("12345.txt", Fichier_De({Cw7}));
         c.sortie(fs, dossier.Chemin());
         EXPECT_EQ(dossier.Lire(c.nom), c.plein) << c.nom;
-        for (const auto& [echec, message] : {std::pair{1, "Erreur 5"}, {2, "Erreur 5"}, {0, "Erreur 21"}}) {
-            if (echec == 0) {
-                std::filesystem::remove(dossier.Chemin() / "12345.txt");
-                std::filesystem::create_directory(dossier.Chemin() / "12345.txt");
+        // A folder in place of the list or of the log: neither can be read.
+        for (const auto& [echec, en_travers, message] : {std::tuple{1, "", "Erreur 5"},
+                                                         {2, "", "Erreur 5"},
+                                                         {0, "Liste_Activite.txt", "Erreur 21"},
+                                                         {0, "12345.txt", "Erreur 21"}}) {
+            if (*en_travers != '\0') {
+                std::filesystem::remove(dossier.Chemin() / "Liste_Activite.txt");
+                std::filesystem::remove(dossier.Chemin() / en_travers);
+                std::filesystem::create_directory(dossier.Chemin() / en_travers);
             }
             dossier.Ecrire(c.nom, "ANCIEN\r\n");
             Fichiers_Defaillants defaillant(echec);
             const auto echoue = c.sortie(defaillant, dossier.Chemin());
             EXPECT_TRUE(!echoue.Reussi && echoue.Message == message) << c.nom << echec << echoue.Message;
             EXPECT_EQ(dossier.Lire(c.nom), "ANCIEN\r\n") << c.nom << echec;
-            EXPECT_FALSE(dossier.Existe("Temporaire.txt")) << c.nom << echec;
+            EXPECT_FALSE(dossier.Existe(std::string(Brouillon))) << c.nom << echec;
         }
     }
 }

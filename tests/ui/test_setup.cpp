@@ -23,6 +23,9 @@ const QStringList Champs_Halloy{"Activeur=ON4XYZ/P", "Logger=ON4ABC", "Num_Activ
 const QString Nom_De_Fichier = QStringLiteral("Numéro d'activité refusé : il sert de nom au fichier du log.\n"
                                               "Ni \\ / : * ? \" < > |, ni que des points, ni CON, AUX, NUL, COMn, LPTn.");
 
+const QString Du_Programme = QStringLiteral("Numéro d'activité refusé : son log porterait le nom d'un fichier du programme.\n"
+                                            "Ni Temporaire, Temporaire6, Liste_Activite, ni Liste_Prenom (en majuscules ou en minuscules).");
+const QString Abandon = QStringLiteral("Un QSO est en cours de saisie (F5XYZ) : l'abandonner pour passer à l'activité ONM-0042 ?");
 const QString Ignore = QStringLiteral("%1 a été ignoré : %2. Le champ reste vide.");
 const QString Controle = QStringLiteral("il contient un caractère de contrôle (retour à la ligne, tabulation…)");
 // Lines of Liste_Activite.txt as the window must write them, every blank counted.
@@ -145,14 +148,42 @@ const std::vector<Cas> Table{
          QString(Moulin_129).replace("ONM-0042", "DMF-9   ").replace("Moulin de", "Moulin\tde")})}},
      .etapes = {"clic Liste_Activite 2"}, .messages = {Ignore.arg("Le champ \"Nom de l'Activité\" lu dans Liste_Activite.txt",
          Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
+    // A number whose log would be one of the program's files, from the store, on Enter or at saving.
+    {.nom = "numeros des fichiers du programme refuses", .reglages = Halloy, .etapes = {"Num_Activite> temporaire6\r",
+         "?focus=Num_Activite", "Num_Activite> liste_prenom", "clic Saisie_des_QSO", "?Num_Activite: vert",
+         "?focus=Num_Activite", "ini Setup /N° Activite=Temporaire", "rouvrir"}, .messages = {Du_Programme, Du_Programme,
+         Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1))}, .attendus = {"$N° Activite=Temporaire"},
+     .fichiers_apres = {{"Liste_Activite.txt", Absent}, {"LISTE_PRENOM.txt", Absent}, {"Liste_Prenom.txt", Absent}}},
+    // An edit or an insertion is cancelled and said; a typed QSO is dropped only on Yes, No changing nothing,
+    // and kept when the same activation is pressed again.
+    {.nom = "autre activation pendant une edition, une insertion, puis avec un QSO tape: Non puis Oui",
+     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129})}, {"DMF-123.txt", Qso}, {"ONM-0042.txt", ""}},
+     .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "activer_saisie", "clic Edite_QSO", "activer",
+         "clic Liste_Activite 2", "clic Saisie_des_QSO", "?Status=Modification du QSO n° 1 annulée : passage à l'activité ONM-0042",
+         "activer_saisie", "clic Ajout_QSO", "Indi_Q> g4abc", "activer", "clic Liste_Activite 1", "clic Saisie_des_QSO",
+         "?Status=Ajout d'un QSO annulé : passage à l'activité DMF-123", "activer_saisie", "Indi_Q> f5xyz\r", "> 75\rPAUL",
+         "activer", "clic Saisie_des_QSO", "clic Liste_Activite 2", "non", "clic Saisie_des_QSO", "?Indi_Q=F5XYZ",
+         "?Dpt_Q=75", "?Prenom_Q=PAUL", "?Label1=Assistant d'activité de ON4XYZ/P", "?Num_Activite=ONM-0042",
+         "?$N° Activite=DMF-123", "oui", "clic Saisie_des_QSO", "?Indi_Q Prenom_Q="},
+     .messages = {En_Cours, En_Cours, En_Cours, En_Cours, Abandon, Abandon, En_Cours},
+     .attendus = {"Label1=Assistant d'activité de F4ABC"}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
+};
+// The program's start: the backup of the day, then the set-up window. The clock's local date names the day;
+// the next day, a link stands where its folder goes.
+const std::vector<Cas> Demarrages{
+    {.nom = "premiere du jour copiee; le jour local suivant, un fichier en travers dit une fois, le programme demarre",
+     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}},
+     .etapes = {"lien Sauvegardes/2024-03-02", "horloge 2024-03-01T23:30:00Z 60", "rouvrir", "?focus=Activeur"},
+     .messages = {"La sauvegarde du jour n'a pas pu être faite : un fichier occupe la place d'un dossier de sauvegarde.\n..."},
+     .fichiers_apres = {{"Sauvegardes/2024-03-01/DMF-123.txt", Qso}, {"Sauvegardes/2024-03-01/Liste_Activite.txt", Liste({Halloy_129})}}},
 };
 // clang-format on
 
 // clang-format off
 using E = Environnement_Test;
-Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, {
+const std::map<QString, Scenario::Verbe> Verbes{
     {"activer", [](QWidget* f, E&, const QString&) { QTRY_VERIFY((f->activateWindow(), f->isActiveWindow())); }},
     // The entry windows open under the set-up window: none, or one, in front and not modal.
     {"saisie", [](QWidget* f, E&, const QString& nombre) {
@@ -178,7 +209,10 @@ Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.ser
     // The store's file itself, "Setup " with its blank being another section than "Setup".
     {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
-         QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}});
+         QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}};
+Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);
+Scenario Demarrage([](E& env) { Sauvegarde_Au_Demarrage(env.services());
+    auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);
 // clang-format on
 
 } // namespace
@@ -189,6 +223,8 @@ class Test_Setup : public QObject {
 private Q_SLOTS:
     void scenarios_data() { Scenario::Lignes(Table); }
     void scenarios() { Fenetre_Setup.Jouer(Table); }
+    void demarrages_data() { Scenario::Lignes(Demarrages); }
+    void demarrages() { Demarrage.Jouer(Demarrages); }
 };
 
 QTEST_MAIN(Test_Setup)
