@@ -6,12 +6,14 @@
 
 namespace Maravel {
 
+// An editor that trims trailing blanks leaves a shorter line: padded back, its date and time stay at their
+// columns of the selection line.
 std::string Ligne_Selection(std::string_view ligne_log) {
-    const std::string_view a = ligne_log.substr(0, 75);
+    const std::string a = Complete(ligne_log.substr(0, 75), 75);
     std::string ligne(5, ' ');
     ligne.append(Colonnes_Fin(a, 18));
     ligne.push_back(' ');
-    ligne.append(a.substr(0, 15));
+    ligne.append(std::string_view(a).substr(0, 15));
     return ligne;
 }
 

@@ -14,7 +14,8 @@
 namespace Maravel {
 
 // The log line with the callsign first and the date and time last: five blanks, log columns 18 to 75,
-// one blank, log columns 1 to 15. A short line gives what it has.
+// one blank, log columns 1 to 15. A line whose trailing blanks were removed gives the same text as its
+// whole form; a shorter one gives what it has.
 std::string Ligne_Selection(std::string_view ligne_log);
 
 // Both lists are kept in ascending byte order, so that they read in callsign order. The place where a

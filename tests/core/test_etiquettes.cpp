@@ -49,6 +49,12 @@ TEST(Etiquettes, LigneSelectionEtOrdre) {
         EXPECT_EQ(liste, dans_l_ordre);
         EXPECT_EQ(Lignes_Selection_Triees(log), dans_l_ordre);
     }
+    // A log saved by an editor that trims trailing blanks: the same QSO, the same label.
+    const std::string courte = "01/03/24  10:05  F1ABC         75  JEAN             599 59  SSB     7 Mhz";
+    const std::string longue = courte + B(31);
+    EXPECT_EQ(Ligne_Selection(courte), Ligne_Selection(longue));
+    EXPECT_EQ(Lignes_Paire(Disposition::A, Modele::Francais, Communes, Ligne_Selection(courte), Ligne_Selection(courte)),
+              Lignes_Paire(Disposition::A, Modele::Francais, Communes, Ligne_Selection(longue), Ligne_Selection(longue)));
 }
 
 TEST(Etiquettes, LignesDUnePaire) {
