@@ -43,18 +43,15 @@ public:
                 papier.hauteur - 2 * marges_minimales};
     }
     void Texte(double x, double y, std::string_view texte) override {
-        appels << QStringLiteral("texte %1 %2 ").arg(x, 0, 'f', 2).arg(y, 0, 'f', 2) + Depuis_1252(texte);
+        appels << QStringList{"texte", Mm(x), Mm(y), Depuis_1252(texte)}.join(u' ');
     }
     void Cadre(const Maravel::Rectangle_mm& c, bool gris) override {
-        appels << QStringLiteral("cadre %1 %2 %3 %4 ")
-                          .arg(c.x, 0, 'f', 2)
-                          .arg(c.y, 0, 'f', 2)
-                          .arg(c.largeur, 0, 'f', 2)
-                          .arg(c.hauteur, 0, 'f', 2) +
-                      (gris ? "gris" : "noir");
+        appels << QStringList{"cadre", Mm(c.x), Mm(c.y), Mm(c.largeur), Mm(c.hauteur), gris ? "gris" : "noir"}
+                      .join(u' ');
     }
 
 private:
+    static QString Mm(double mm) { return QString::number(mm, 'f', 2); }
     std::string m_police = "Arial";
     double m_taille = 10;
     bool m_gras = false;
