@@ -9,8 +9,11 @@
 
 class Imprimante_Test final : public Maravel::Imprimante_Lignes {
 public:
-    QStringList appels;  // "police Courier New", "taille 8", "gras 1", "ligne …", "fin", "annule"
-    bool refuse = false; // the printer refuses the job at its end
+    // "police Courier New", "taille 8", "gras 1", "ligne …", "texte 5.65 16.06 …" (x and y in mm),
+    // "cadre 4.65 12.90 99.10 33.90 gris", "fin", "annule"
+    QStringList appels;
+    bool refuse = false;         // the printer refuses the job at its end
+    double marges_minimales = 0; // mm, on every side of the paper
 
     std::string Police() const override { return m_police; }
     void Police(std::string_view nom) override {
@@ -33,8 +36,22 @@ public:
         return !refuse;
     }
     void Annuler_Document() override { appels << QStringLiteral("annule"); }
+    void Debut_Serie(Maravel::Papier_mm) override {}
+    bool Fin_Serie() override { return true; }
+    Maravel::Rectangle_mm Zone_Imprimable(Maravel::Papier_mm papier) const override {
+        return {marges_minimales, marges_minimales, papier.largeur - 2 * marges_minimales,
+                papier.hauteur - 2 * marges_minimales};
+    }
+    void Texte(double x, double y, std::string_view texte) override {
+        appels << QStringList{"texte", Mm(x), Mm(y), Depuis_1252(texte)}.join(u' ');
+    }
+    void Cadre(const Maravel::Rectangle_mm& c, bool gris) override {
+        appels << QStringList{"cadre", Mm(c.x), Mm(c.y), Mm(c.largeur), Mm(c.hauteur), gris ? "gris" : "noir"}
+                      .join(u' ');
+    }
 
 private:
+    static QString Mm(double mm) { return QString::number(mm, 'f', 2); }
     std::string m_police = "Arial";
     double m_taille = 10;
     bool m_gras = false;
