@@ -27,14 +27,6 @@ bool Demander(QMessageBox& boite) {
     return boite.clickedButton() == oui;
 }
 
-QString Sans_Blancs_Finaux(const QString& texte) {
-    qsizetype fin = texte.size();
-    while (fin > 0 && texte[fin - 1] == QLatin1Char(' ')) {
-        --fin;
-    }
-    return texte.left(fin);
-}
-
 } // namespace
 
 void Messages_Qt::Information(const QString& texte) {
@@ -49,13 +41,13 @@ bool Messages_Qt::Question(const QString& texte) {
 }
 
 bool Messages_Qt::Question_Ligne(const QString& avant, const QString& ligne, const QString& apres) {
-    // The line on one line of its own, its columns in fixed pitch, rather than wrapped anywhere.
+    // The line on one line of its own, its columns in fixed pitch, rather than wrapped anywhere; whole, its
+    // trailing blanks included, as it goes into the list.
     const QString famille = Police_Fixe().family();
     QMessageBox boite(QMessageBox::NoIcon, Titre,
                       QStringLiteral("<p>") + avant.toHtmlEscaped() +
                           QStringLiteral("</p><p style=\"white-space:pre; font-family:'%1'\">").arg(famille) +
-                          Sans_Blancs_Finaux(ligne).toHtmlEscaped() + apres.toHtmlEscaped() +
-                          QStringLiteral("</p>"));
+                          ligne.toHtmlEscaped() + apres.toHtmlEscaped() + QStringLiteral("</p>"));
     boite.setTextFormat(Qt::RichText);
     return Demander(boite);
 }
@@ -74,6 +66,14 @@ Reglages::Reglages()
 
 Reglages::Reglages(const QString& fichier_ini)
     : m_store(std::make_unique<QSettings>(fichier_ini, QSettings::IniFormat)) {}
+
+QString Reglages::Fichier() const {
+    return QDir::toNativeSeparators(m_store->fileName());
+}
+
+bool Reglages::Fichier_Ini() const {
+    return m_store->format() == QSettings::IniFormat;
+}
 
 QString Reglages::Lire(const QString& cle, const QString& defaut) const {
     return m_store->value(Cle_Complete(cle), defaut).toString();

@@ -3,12 +3,14 @@
 #include "Scenario.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Setup.h"
+#include "ui/Sous_Programmes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QtWidgets>
 
 #include <cstdlib>
 
@@ -147,6 +149,9 @@ const std::vector<Cas> Table{
          Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
+    // The question as the operator reads it, in the program's own message box.
+    {.nom = "la vraie boite montre toute la ligne, blancs finaux compris", .reglages = Halloy,
+     .etapes = {"boite_reelle " + Halloy_129 + " ?"}, .fichiers_apres = {{"Liste_Activite.txt", Absent}}},
 };
 // clang-format on
 
@@ -177,6 +182,20 @@ Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.ser
     {"lien", [](QWidget*, E& env, const QString& nom) { QVERIFY(QFile::link("/inexistant/log.txt", QDir(env.Dossier()).filePath(nom))); }},
     // The store's file itself, "Setup " with its blank being another section than "Setup".
     {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
+    // A set-up window whose questions go to a real QMessageBox: its second paragraph read, then "Non".
+    {"boite_reelle", [](QWidget*, E& env, const QString& ligne) {
+         Messages_Qt boites; Services& s = env.services();
+         Services services{boites, s.reglages, s.horloge, s.fichiers, s.dossier, s.fin_programme, s.impression};
+         Setup setup(services); setup.Demarrer();
+         QString lue; int largeur = 0; QFont police;
+         QTimer::singleShot(0, &setup, [&] { auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+             QTextDocument texte; texte.setHtml(boite->text()); lue = texte.toPlainText().section('\n', 1);
+             auto* label = boite->findChild<QLabel*>("qt_msgbox_label"); police = label->font(); police.setFamily(Police_Fixe().family());
+             largeur = label->sizeHint().width();
+             QTest::keyClick(boite, Qt::Key_Escape); });
+         QTest::mouseClick(setup.findChild<QPushButton*>("Saisie_des_QSO"), Qt::LeftButton);
+         QCOMPARE(lue, ligne);
+         QVERIFY(largeur >= QFontMetrics(police).horizontalAdvance(ligne)); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
          QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}});
 // clang-format on
