@@ -2,6 +2,8 @@
 
 #include "core/Fichiers.h"
 #include "core/Horloge.h"
+#include "ui/Bureau.h"
+#include "ui/Dossier_Donnees.h"
 #include "ui/Horloge_Douteuse.h"
 #include "ui/Impression.h"
 #include "ui/Reseau.h"
@@ -18,50 +20,64 @@
 
 namespace {
 
-// The program's own folder when it is writable (a portable install), else the per-user data folder.
-QString Dossier_Par_Defaut() {
-    const QString programme = QCoreApplication::applicationDirPath();
-    if (!Cause_Dossier_Inutilisable(programme)) {
-        return programme;
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return arguments;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Maravel_ON"));
-    QApplication::setApplicationVersion(Revision.trimmed());
-    // Lets the desktop match the windows with the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.maravel.Maravel_ON"));
+    QCoreApplication::setApplicationName(QStringLiteral("Maravel_ON"));
+    QCoreApplication::setApplicationVersion(Revision.trimmed());
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral(
         "Assistant de log pour les activations radioamateurs (châteaux et sites référencés)."));
-    options.addHelpOption();
-    options.addVersionOption();
+    const QCommandLineOption aide = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
     const QCommandLineOption option_dossier(
         {QStringLiteral("d"), QStringLiteral("dossier")},
         QStringLiteral("Dossier des données (listes, logs, exports). Par défaut : le dossier du programme "
-                       "s'il est inscriptible, sinon le dossier de données de l'utilisateur."),
+                       "quand il n'est pas installé et qu'on peut y écrire, sinon le dossier de données de "
+                       "l'utilisateur."),
         QStringLiteral("chemin"));
     options.addOption(option_dossier);
+    // --help and --version answer on the terminal, where no display may be.
+    if (options.parse(Arguments(argc, argv)) && (options.isSet(aide) || options.isSet(version))) {
+        options.process(Arguments(argc, argv));
+    }
+
+    QApplication application(argc, argv);
+    // Lets the desktop match the windows with the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.maravel.Maravel_ON"));
+    QApplication::setWindowIcon(Icone_Programme());
+    Charger_Traductions_Qt(application);
     options.process(application);
 
     Messages_Qt messages;
+    Maravel::Systeme_Fichiers_Reel fichiers;
+    const QString programme = QCoreApplication::applicationDirPath();
     const QString dossier =
-        QDir(options.isSet(option_dossier) ? options.value(option_dossier) : Dossier_Par_Defaut())
+        QDir(options.isSet(option_dossier)
+                 ? options.value(option_dossier)
+                 : Dossier_Par_Defaut(programme,
+                                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
             .absolutePath();
     const auto verrou = Prendre_Verrou(messages, dossier);
     if (!verrou) {
         return 1;
     }
+    if (Dossier_Installation(programme) && QDir(dossier) != QDir(programme)) {
+        Proposer_Deplacement(messages, fichiers, programme, dossier);
+    }
 
     Reglages reglages;
     reglages.Signaler_Echecs(messages);
     Maravel::Horloge_Systeme horloge;
-    Maravel::Systeme_Fichiers_Reel fichiers;
     Impression_Qt impression;
     Reseau_Qt reseau;
     Services services{messages,
@@ -73,6 +89,7 @@ int main(int argc, char* argv[]) {
                       impression};
     services.reseau = &reseau;
     services.date_construction = QDate::fromString(QStringLiteral(MARAVEL_DATE_CONSTRUCTION), Qt::ISODate);
+    services.site = QUrl(QStringLiteral(MARAVEL_SITE));
 
     Setup setup(services);
     setup.Demarrer();
