@@ -52,8 +52,10 @@ if(GZIP)
     execute_process(COMMAND ${GZIP} -9 -n -c INPUT_FILE ${source} OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/${page}.gz)
   endforeach()
   install(FILES paquet/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz
-          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/maravel-on)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/Maravel_ON.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES paquet/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+          RENAME maravel-on)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS paquet/debian/changelog.Debian.in
                                                                  paquet/debian/Maravel_ON.1)
 endif()
@@ -63,14 +65,15 @@ set(CPACK_PACKAGE_VENDOR "Projet Maravel_ON")
 set(CPACK_PACKAGE_CONTACT "${MARAVEL_MAINTENEUR}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${MARAVEL_MAINTENEUR}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assistant de log pour les activations radioamateurs")
-# The extended description, wrapped under 80 columns (CPack adds the leading blank of each line).
+# The extended description under the summary, wrapped under 80 columns (CPack indents each line).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "assistant de log pour les activations radioamateurs
-L'opérateur décrit l'activation (château ou autre site référencé), puis
+    "L'opérateur décrit l'activation (château ou autre site référencé), puis
 saisit ses QSO au clavier, champ par champ : chaque QSO validé est écrit
 aussitôt dans le log de l'activation. Le log se corrige, se recherche,
 s'imprime et s'exporte en ADIF ; les étiquettes QSL s'impriment sur quatre
 formats de planches. L'interface est en français.")
+# The first packaging of this version (a Debian revision, as for any package that is not Debian's own).
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
