@@ -20,12 +20,34 @@
 
 namespace {
 
-QStringList Arguments(int argc, char* argv[]) {
+// The options, described in the toolkit's language once its translations are loaded.
+struct Ligne_De_Commande {
+    QCommandLineParser options;
+    QCommandLineOption aide = options.addHelpOption();
+    QCommandLineOption version = options.addVersionOption();
+    QCommandLineOption dossier{
+        {QStringLiteral("d"), QStringLiteral("dossier")},
+        QStringLiteral("Dossier des données (listes, logs, exports). Par défaut : le "
+                       "dossier du programme quand il n'est pas installé et qu'on peut "
+                       "y écrire, sinon le dossier de données de l'utilisateur."),
+        QStringLiteral("chemin")};
+    Ligne_De_Commande() {
+        options.setApplicationDescription(QStringLiteral(
+            "Assistant de log pour les activations radioamateurs (châteaux et sites référencés)."));
+        options.addOption(dossier);
+    }
+};
+
+// --help and --version answer on the terminal, where no display may be. Anything else waits for the
+// windowing toolkit, which takes its own options (-platform, -style...) out first.
+bool Pour_La_Console(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    return arguments;
+    Ligne_De_Commande ligne;
+    return ligne.options.parse(arguments) &&
+           (ligne.options.isSet(ligne.aide) || ligne.options.isSet(ligne.version));
 }
 
 } // namespace
@@ -33,22 +55,10 @@ QStringList Arguments(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Maravel_ON"));
     QCoreApplication::setApplicationVersion(Revision.trimmed());
-
-    QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral(
-        "Assistant de log pour les activations radioamateurs (châteaux et sites référencés)."));
-    const QCommandLineOption aide = options.addHelpOption();
-    const QCommandLineOption version = options.addVersionOption();
-    const QCommandLineOption option_dossier(
-        {QStringLiteral("d"), QStringLiteral("dossier")},
-        QStringLiteral("Dossier des données (listes, logs, exports). Par défaut : le dossier du programme "
-                       "quand il n'est pas installé et qu'on peut y écrire, sinon le dossier de données de "
-                       "l'utilisateur."),
-        QStringLiteral("chemin"));
-    options.addOption(option_dossier);
-    // --help and --version answer on the terminal, where no display may be.
-    if (options.parse(Arguments(argc, argv)) && (options.isSet(aide) || options.isSet(version))) {
-        options.process(Arguments(argc, argv));
+    if (Pour_La_Console(argc, argv)) {
+        QCoreApplication console(argc, argv);
+        Charger_Traductions_Qt(console);
+        Ligne_De_Commande().options.process(console); // prints, then ends the program
     }
 
     QApplication application(argc, argv);
@@ -56,14 +66,15 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.maravel.Maravel_ON"));
     QApplication::setWindowIcon(Icone_Programme());
     Charger_Traductions_Qt(application);
-    options.process(application);
+    Ligne_De_Commande ligne;
+    ligne.options.process(application);
 
     Messages_Qt messages;
     Maravel::Systeme_Fichiers_Reel fichiers;
     const QString programme = QCoreApplication::applicationDirPath();
     const QString dossier =
-        QDir(options.isSet(option_dossier)
-                 ? options.value(option_dossier)
+        QDir(ligne.options.isSet(ligne.dossier)
+                 ? ligne.options.value(ligne.dossier)
                  : Dossier_Par_Defaut(programme,
                                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
             .absolutePath();
