@@ -191,7 +191,7 @@ Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.ser
          QTimer::singleShot(0, &setup, [&] { auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
              QTextDocument texte; texte.setHtml(boite->text()); lue = texte.toPlainText().section('\n', 1);
              auto* label = boite->findChild<QLabel*>("qt_msgbox_label"); police = label->font(); police.setFamily(Police_Fixe().family());
-             largeur = label->sizeHint().width();
+             largeur = boite->screen()->availableGeometry().contains(boite->frameGeometry()) ? label->contentsRect().width() : 0;
              QTest::keyClick(boite, Qt::Key_Escape); });
          QTest::mouseClick(setup.findChild<QPushButton*>("Saisie_des_QSO"), Qt::LeftButton);
          QCOMPARE(lue, ligne);
