@@ -13,9 +13,12 @@ QStringList Dossiers_Traductions() {
 
 bool Charger_Traductions_Qt(QCoreApplication& application) {
     auto* traduction = new QTranslator(&application);
+    // "qt_fr": Debian's catalogue of every module, or the one windeployqt merges; "qtbase_fr" alone else.
     for (const QString& dossier : Dossiers_Traductions()) {
-        if (traduction->load(QStringLiteral("qtbase_fr"), dossier)) {
-            return QCoreApplication::installTranslator(traduction);
+        for (const QString& catalogue : {QStringLiteral("qt_fr"), QStringLiteral("qtbase_fr")}) {
+            if (traduction->load(catalogue, dossier)) {
+                return QCoreApplication::installTranslator(traduction);
+            }
         }
     }
     delete traduction;
