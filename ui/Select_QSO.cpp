@@ -126,7 +126,6 @@ void Select_QSO::Deplacer(QListWidgetItem* item, QListWidget* depuis, std::vecto
     // The list would make the clicked line's neighbour current and selected, which reads as picked: no
     // line is (no current line, no selection).
     depuis->setCurrentRow(-1);
-    vers->setCurrentRow(-1);
 }
 
 void Select_QSO::Select_All_Click() {

@@ -117,6 +117,7 @@ private Q_SLOTS:
         for (const auto& [dossier, casse, installe] : cas) {
             QVERIFY2(Sous_Dossier(dossier, racines, casse) == installe, qPrintable(dossier));
         }
+        QVERIFY(Dossier_Installation("/opt/maravel") && !Dossier_Installation(m_env->Dossier()));
         QCOMPARE(Dossier_Par_Defaut("/usr/bin", "/home/op/.local/share/Maravel_ON"),
                  "/home/op/.local/share/Maravel_ON");
         QCOMPARE(Dossier_Par_Defaut(m_env->Dossier(), "/home/op"), m_env->Dossier());
