@@ -50,19 +50,21 @@ QString Texte_Sans_Site(const Services& services) {
                   QStringLiteral(
                       ") n'est pas l'adresse d'un site web : la mise à jour du programme ne peut pas "
                       "être lue.");
-    const QString comment =
-        services.reglages.Fichier_Ini()
-            ? QStringLiteral("Pour régler le site, quittez Maravel_ON, puis écrivez dans le fichier de "
-                             "réglages\n") +
-                  services.reglages.Fichier() +
-                  QStringLiteral(
-                      "\nsous la ligne [Setup%20] la ligne\nAdresse%20Site=https://adresse.du.site")
-            : QStringLiteral("Pour régler le site, écrivez dans la base de registre, sous la clé\n") +
-                  services.reglages.Fichier() +
-                  QStringLiteral("\\Setup \nla valeur de chaîne \"Adresse Site\" : https://adresse.du.site");
-    return raison + QStringLiteral("\n\n") + comment +
-           QStringLiteral("\n(l'adresse du site du programme, commençant par http:// ou https:// ; la page "
-                          "lue est cette adresse suivie de /Affichage2.htm).");
+    const QString adresse =
+        QStringLiteral("\n(l'adresse du site du programme, commençant par http:// ou https:// ; la page "
+                       "lue est cette adresse suivie de /Affichage2.htm)\n");
+    if (services.reglages.Fichier_Ini()) {
+        return raison +
+               QStringLiteral(
+                   "\n\nPour régler le site, quittez Maravel_ON, puis écrivez sous la ligne [Setup%20] la "
+                   "ligne\nAdresse%20Site=https://adresse.du.site") +
+               adresse + QStringLiteral("dans le fichier de réglages :\n") + services.reglages.Fichier();
+    }
+    return raison +
+           QStringLiteral("\n\nPour régler le site, écrivez la valeur de chaîne \"Adresse Site\" : "
+                          "https://adresse.du.site") +
+           adresse + QStringLiteral("dans la base de registre, sous la clé :\n") +
+           services.reglages.Fichier() + QStringLiteral("\\Setup ");
 }
 
 Mise_a_Jour::Mise_a_Jour(Services& services, const QUrl& site, QWidget* parent)

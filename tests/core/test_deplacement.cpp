@@ -9,77 +9,49 @@
 
 using namespace Maravel;
 
-namespace {
-
-const std::string Liste = Fichier_De({Halloy}), Log = Fichier_De({A, B}), Prenoms = Fichier_De({Paul});
-
-struct Dossiers {
-    Dossier_Temporaire installation, donnees;
-    Dossiers() {
-        installation.Ecrire("Liste_Activite.txt", Liste);
-        installation.Ecrire("DMF-123.txt", Log);
-        installation.Ecrire("DMF-123.ADI", "adif");
-        installation.Ecrire("Maravel_ON", "programme");
-        installation.Ecrire("notes.md", "autre");
-        donnees.Ecrire("Liste_Prenom.txt", Prenoms);
-    }
-    Resultat_Deplacement Deplacer(Systeme_Fichiers& fs) {
-        return Deplacer_Fichiers(fs, installation.Chemin(), donnees.Chemin(),
-                                 Fichiers_De_Donnees(installation.Chemin()));
-    }
-};
-
-} // namespace
-
-TEST(Deplacement, SeulesLesDonneesDUnDossierQuiEnAPartent) {
-    Dossiers d;
-    EXPECT_EQ(Fichiers_De_Donnees(d.installation.Chemin()),
-              (std::vector<std::filesystem::path>{"DMF-123.ADI", "DMF-123.txt", "Liste_Activite.txt"}));
-    EXPECT_TRUE(Fichiers_De_Donnees(d.donnees.Chemin()).size() == 1);
-    std::filesystem::remove(d.installation.Fichier("Liste_Activite.txt"));
-    EXPECT_TRUE(Fichiers_De_Donnees(d.installation.Chemin()).empty());
-}
-
-// Same bytes already there count as moved; other bytes stop everything before anything is written.
-TEST(Deplacement, UnNomDejaPrisAvecDAutresOctetsNeDeplaceRien) {
-    for (const std::string& deja : {Log, Fichier_De({C})}) {
-        Dossiers d;
-        d.donnees.Ecrire("DMF-123.txt", deja);
-        Systeme_Fichiers_Reel fs;
-        const auto resultat = d.Deplacer(fs);
-        const bool conflit = deja != Log;
-        EXPECT_EQ(resultat.issue,
-                  conflit ? Resultat_Deplacement::Issue::Conflit : Resultat_Deplacement::Issue::Deplaces);
-        EXPECT_EQ(d.installation.Existe("Liste_Activite.txt"), conflit);
-        EXPECT_EQ(d.donnees.Existe("Liste_Activite.txt"), !conflit);
-        EXPECT_EQ(d.donnees.Lire("DMF-123.txt"), deja);
-    }
-}
-
+// The log is already in the data folder, with the same bytes: it counts as moved and is never rewritten.
 TEST(Deplacement, UneEtapeQuiEchoueNeLaissePasDeFichierAMoitieDeplace) {
-    std::size_t etapes = 0;
-    {
-        Dossiers d;
-        Fichiers_Defaillants fs;
-        ASSERT_EQ(d.Deplacer(fs).issue, Resultat_Deplacement::Issue::Deplaces);
-        etapes = fs.Operations();
-    }
     const std::vector<std::pair<std::string, std::string>> fichiers{
-        {"Liste_Activite.txt", Liste}, {"DMF-123.txt", Log}, {"DMF-123.ADI", "adif"}};
-    for (std::size_t echec = 1; echec <= etapes; ++echec) {
-        Dossiers d;
+        {"DMF-123.ADI", "adif"},
+        {"DMF-123.txt", Fichier_De({A, B})},
+        {"Liste_Activite.txt", Fichier_De({Halloy})}};
+    for (std::size_t echec = 0, etapes = 1; echec <= etapes; ++echec) {
+        Dossier_Temporaire installation, donnees;
+        for (const auto& [nom, octets] : fichiers) {
+            installation.Ecrire(nom, octets);
+        }
+        installation.Ecrire("Maravel_ON", "programme");
+        donnees.Ecrire("DMF-123.txt", Fichier_De({A, B}));
+        const auto noms = Fichiers_De_Donnees(installation.Chemin());
+        ASSERT_EQ(noms,
+                  (std::vector<std::filesystem::path>{"DMF-123.ADI", "DMF-123.txt", "Liste_Activite.txt"}));
         Fichiers_Defaillants fs(echec);
-        const auto resultat = d.Deplacer(fs);
+        const auto resultat = Deplacer_Fichiers(fs, installation.Chemin(), donnees.Chemin(), noms);
+        etapes = echec == 0 ? fs.Operations() : etapes;
         const bool deplaces = resultat.issue == Resultat_Deplacement::Issue::Deplaces;
+        ASSERT_TRUE(deplaces || echec > 0);
         for (const auto& [nom, octets] : fichiers) {
             // Moved: in the data folder, and still in the old one only if its removal failed.
-            const bool reste =
-                std::find(resultat.restes.begin(), resultat.restes.end(), nom) != resultat.restes.end();
-            EXPECT_EQ(d.donnees.Existe(nom), deplaces) << nom << echec;
-            EXPECT_EQ(d.installation.Existe(nom), !deplaces || reste) << nom << echec;
-            EXPECT_EQ((deplaces ? d.donnees : d.installation).Lire(nom), octets) << nom << echec;
+            const bool reste = std::count(resultat.restes.begin(), resultat.restes.end(), nom) > 0;
+            EXPECT_EQ(donnees.Existe(nom), deplaces || nom == "DMF-123.txt") << nom << echec;
+            EXPECT_EQ(installation.Existe(nom), !deplaces || reste) << nom << echec;
+            EXPECT_EQ((deplaces ? donnees : installation).Lire(nom), octets) << nom << echec;
         }
-        EXPECT_EQ(d.donnees.Lire("Liste_Prenom.txt"), Prenoms);
-        EXPECT_FALSE(d.donnees.Existe("Maravel_ON.deplacement.tmp")) << echec;
+        EXPECT_FALSE(donnees.Existe("Maravel_ON.deplacement.tmp")) << echec;
+        std::filesystem::remove(installation.Fichier("Liste_Activite.txt"));
+        EXPECT_TRUE(Fichiers_De_Donnees(installation.Chemin()).empty());
     }
+}
+
+// A disk that drops a file's last byte and reports success: the copy read back differs, nothing moves.
+TEST(Deplacement, UneCopieQuiNeSeRelitPasPareilNeDeplaceRien) {
+    Dossier_Temporaire installation, donnees;
+    installation.Ecrire("Liste_Activite.txt", Fichier_De({Halloy}));
+    Fichiers_Defaillants disque;
+    disque.menteur = true;
+    EXPECT_EQ(
+        Deplacer_Fichiers(disque, installation.Chemin(), donnees.Chemin(), {"Liste_Activite.txt"}).issue,
+        Resultat_Deplacement::Issue::Echec);
+    EXPECT_EQ(installation.Lire("Liste_Activite.txt"), Fichier_De({Halloy}));
+    EXPECT_TRUE(std::filesystem::is_empty(donnees.Chemin()));
 }
