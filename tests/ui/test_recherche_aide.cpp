@@ -92,6 +92,12 @@ const std::vector<Cas> Aides{
      .etapes = {"menu Mnu_Maj", "regle Adresse Site=ftp://radio.example.net", "menu Mnu_Maj", "regle Adresse Site=",
          "construit https://radio.example.net", "menu Mnu_Maj", "fenetre Mise_a_Jour Site https://radio.example.net"},
      .messages = {Sans_Site.arg(Vide), Sans_Site.arg(Pas_Web)}},
+    // Its links go to the browser; a page never reads a local file or a resource of the program.
+    {.nom = "page recue d'un site reglé; ses liens vont au navigateur", .fichiers = {{Log, ""}},
+     .reglages = {"Adresse Site=http://radio.example.net/club/"}, .etapes = {"recue <h1>Version 1.0.1</h1><a "
+         "href=\"nouveau.htm\">ici</a>", "menu Mnu_Maj", "fenetre Mise_a_Jour Site http://radio.example.net/club",
+         "montre Version 1.0.1\nici", "ressources file:///etc/passwd qrc:/icones/16x16.png", "lien 1 WebBrowser1",
+         "demandes 1 http://radio.example.net/club/Affichage2.htm", "ouvertes http://radio.example.net/club/nouveau.htm"}},
     {.nom = "dossier des donnees ouvert, ou au moins nomme", .fichiers = {{Log, ""}}, .etapes = {"menu Mnu_Dossier_Donnees",
          "refuse", "menu Mnu_Dossier_Donnees", "ouvertes %D %D"},
      .messages = {"Le gestionnaire de fichiers n'a pas pu être ouvert. Le dossier des données est :\n..."}},
