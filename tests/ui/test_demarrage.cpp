@@ -103,16 +103,9 @@ private Q_SLOTS:
 
     // Data go beside a copy that is not installed; never where a program is installed, even for root.
     void dossier_des_donnees() {
-        // clang-format off
-        const QList<std::tuple<QString, Qt::CaseSensitivity, bool>> cas{{"/usr/local/bin/", Qt::CaseSensitive, true},
-            {"/usr2/bin", Qt::CaseSensitive, false}, {"C:/PROGRAM FILES/Maravel_ON", Qt::CaseInsensitive, true},
-            {"C:/PROGRAM FILES", Qt::CaseSensitive, false}};
-        // clang-format on
-        for (const auto& [dossier, casse, installe] : cas) {
-            QVERIFY2(Sous_Dossier(dossier, {"/usr", "C:/Program Files"}, casse) == installe,
-                     qPrintable(dossier));
-        }
-        QVERIFY(Dossier_Installation("/opt/maravel") && !Dossier_Installation(m_env->Dossier()));
+        QVERIFY(Dossier_Installation("/usr/local/bin/") && Dossier_Installation("/opt/maravel"));
+        QVERIFY(!Dossier_Installation("/usr2/bin") && !Dossier_Installation(m_env->Dossier()));
+        QVERIFY(Sous_Dossier("C:/PROGRAM FILES/Maravel_ON", {"C:/Program Files"}, Qt::CaseInsensitive));
         QCOMPARE(Dossier_Par_Defaut("/usr/bin", "/home/op"), "/home/op");
         QCOMPARE(Dossier_Par_Defaut(m_env->Dossier(), "/home/op"), m_env->Dossier());
     }
