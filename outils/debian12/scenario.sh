@@ -54,6 +54,9 @@ else
     photo mise_a_jour
     xdotool key Return; sleep 1
 fi
+# Quit as an operator does: closing the set-up window ends the program and releases its lock.
+xdotool search --onlyvisible --name "Maravel_ON    Revision" windowactivate --sync %1 key alt+F4 2>/dev/null || true
+sleep 2
 # Only the processes started here: the machine may run other copies.
 kill "$programme" "$bureau" 2>/dev/null || true
 sleep 1
