@@ -342,6 +342,8 @@ void Saisie_QSO::Construire_Menus() {
             &Saisie_QSO::Mnu_ADIF_Click);
     connect(action(fichier, "Mnu_C_Trafic", QStringLiteral("Exporter au format C_Trafic")),
             &QAction::triggered, this, &Saisie_QSO::Mnu_C_Trafic_Click);
+    connect(action(fichier, "Mnu_Dossier_Donnees", QStringLiteral("Ouvrir le dossier des données")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_Dossier_Donnees_Click);
     connect(action(fichier, "Mnu_Quitter", QStringLiteral("Quitter")), &QAction::triggered, this,
             &QWidget::close);
 

@@ -143,6 +143,7 @@ private:
     void Mnu_Mode_Emploi_Click();
     void Mnu_Maj_Click();
     void Mnu_A_Propos_Click();
+    void Mnu_Dossier_Donnees_Click();
 
     // Entry modes.
     void Choisir_UTC(bool utc);

@@ -123,6 +123,9 @@ void Select_QSO::Deplacer(QListWidgetItem* item, QListWidget* depuis, std::vecto
     vers->insertItem(static_cast<int>(place), Depuis_1252(texte));
     lignes_depuis.erase(lignes_depuis.begin() + ligne);
     delete depuis->takeItem(ligne);
+    // The list would make the clicked line's neighbour current and selected, which reads as picked: no
+    // line is (no current line, no selection).
+    depuis->setCurrentRow(-1);
 }
 
 void Select_QSO::Select_All_Click() {

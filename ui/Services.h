@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QSettings>
 #include <QString>
+#include <QUrl>
 
 #include <filesystem>
 #include <functional>
@@ -48,6 +49,10 @@ public:
     bool Lire_Booleen(const QString& cle, bool defaut) const;
     void Ecrire_Booleen(const QString& cle, bool valeur);
 
+    // Where the store is: the INI file's path, or the registry key; what the operator edits by hand.
+    QString Fichier() const;
+    bool Fichier_Ini() const;
+
     // A write the store cannot keep is told here, once: the value still holds until the program ends.
     void Signaler_Echecs(Messages& messages) { m_messages = &messages; }
 
@@ -74,6 +79,7 @@ struct Services {
     QDate date_construction{};
     bool horloge_signalee = false; // the doubtful clock is told once per run
     Reseau* reseau = nullptr;      // the update page; none: as without a network
+    QUrl site{}; // the update page's site when the store names none (set when the program is built)
 };
 
 // The lines of an activation's log; nothing once the operator has been told that it cannot be read.

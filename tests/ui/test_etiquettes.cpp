@@ -60,8 +60,8 @@ QStringList Textes(const QStringList& appels) { return appels.filter(QRegularExp
 
 const std::vector<Cas> Selection{
     {.nom = "clics dans le desordre, deselection a sa place, tout puis un retour", .fichiers = {{Log, Quatre}},
-     .etapes = {"table", "clic Liste_QSO 4", "clic Liste_QSO 1", "contenu Liste_QSO F1ABC F5KLM",
-         "contenu Liste_Imprime DL1XYZ ON4ABC/P", "clic Liste_Imprime 1", "contenu Liste_QSO DL1XYZ F1ABC F5KLM",
+     .etapes = {"table", "clic Liste_QSO 4", "rien_surligne", "clic Liste_QSO 1", "contenu Liste_QSO F1ABC F5KLM",
+         "contenu Liste_Imprime DL1XYZ ON4ABC/P", "clic Liste_Imprime 1", "rien_surligne", "contenu Liste_QSO DL1XYZ F1ABC F5KLM",
          "clic Liste_QSO 3", "contenu Liste_Imprime F5KLM ON4ABC/P", "clic Select_All", "?Liste_QSO: lignes=0",
          "contenu Liste_Imprime DL1XYZ F1ABC F5KLM ON4ABC/P", "clic Liste_Imprime 1", "contenu Liste_QSO DL1XYZ",
          "contenu Liste_Imprime F1ABC F5KLM ON4ABC/P", "clic Impression", "a_cote", "clic Impression", "etiquettes"}},
@@ -104,6 +104,10 @@ Scenario Fenetre([](Environnement_Test& env) {
          QStringList vus; auto* liste = f->findChild<QListWidget*>(attendu.section(' ', 0, 0));
          for (int i = 0; i < liste->count(); ++i) vus << liste->item(i)->text().mid(5, 12).trimmed();
          QCOMPARE(vus, attendu.section(' ', 1).split(' ')); }},
+    // After a click has moved a line, no line looks picked in either list.
+    {"rien_surligne", [](QWidget* f, Environnement_Test&, const QString&) {
+         for (const auto* liste : f->findChildren<QListWidget*>())
+             QVERIFY2(liste->selectedItems().isEmpty() && liste->currentRow() == -1, qPrintable(liste->objectName())); }},
     {"etiquettes", [](QWidget* f, Environnement_Test&, const QString&) {
          QCOMPARE(f->findChildren<Etiquettes*>().size(), 1);
          QVERIFY(Fenetre_Etiquettes(f)->isVisible() && !Fenetre_Etiquettes(f)->isModal());

@@ -3,12 +3,14 @@
 #include "Scenario.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Setup.h"
+#include "ui/Sous_Programmes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QtWidgets>
 
 #include <cstdlib>
 
@@ -169,6 +171,9 @@ const std::vector<Cas> Table{
      .attendus = {"Label1=Assistant d'activité de F4ABC"}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
+    // The question as the operator reads it, in the program's own message box.
+    {.nom = "la vraie boite montre toute la ligne, blancs finaux compris", .reglages = Halloy,
+     .etapes = {"boite_reelle " + Halloy_129 + " ?"}, .fichiers_apres = {{"Liste_Activite.txt", Absent}}},
 };
 // The program's start: the backup of the day, then the set-up window. The clock's local date names the day;
 // the next day, a link stands where its folder goes.
@@ -208,6 +213,20 @@ const std::map<QString, Scenario::Verbe> Verbes{
     {"lien", [](QWidget*, E& env, const QString& nom) { QVERIFY(QFile::link("/inexistant/log.txt", QDir(env.Dossier()).filePath(nom))); }},
     // The store's file itself, "Setup " with its blank being another section than "Setup".
     {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
+    // A set-up window whose questions go to a real QMessageBox: its second paragraph read, then "Non".
+    {"boite_reelle", [](QWidget*, E& env, const QString& ligne) {
+         Messages_Qt boites; Services& s = env.services();
+         Services services{boites, s.reglages, s.horloge, s.fichiers, s.dossier, s.fin_programme, s.impression};
+         Setup setup(services); setup.Demarrer();
+         QString lue; int largeur = 0; QFont police;
+         QTimer::singleShot(0, &setup, [&] { auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+             QTextDocument texte; texte.setHtml(boite->text()); lue = texte.toPlainText().section('\n', 1);
+             auto* label = boite->findChild<QLabel*>("qt_msgbox_label"); police = label->font(); police.setFamily(Police_Fixe().family());
+             largeur = boite->screen()->availableGeometry().contains(boite->frameGeometry()) ? label->contentsRect().width() : 0;
+             QTest::keyClick(boite, Qt::Key_Escape); });
+         QTest::mouseClick(setup.findChild<QPushButton*>("Saisie_des_QSO"), Qt::LeftButton);
+         QCOMPARE(lue, ligne);
+         QVERIFY(largeur >= QFontMetrics(police).horizontalAdvance(ligne)); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
          QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}};
 Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);
