@@ -16,7 +16,7 @@ public:
         : m_echec_a(echec_a), m_place(place) {}
     std::size_t Operations() const { return m_operations; }
     bool illisible = false;
-    bool muet = false; // a full disk that loses bytes without saying so
+    bool muet = false;    // a full disk that loses bytes without saying so
     bool menteur = false; // a write loses its last byte and reports success
 
     Lecture Lire(const std::filesystem::path& f) override {
