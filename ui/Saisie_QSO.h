@@ -2,12 +2,14 @@
 // The QSO entry window: the activation being logged, the clock, the entry fields and the log's list.
 // Its behaviour is split in five files: the frame, load and clock (Saisie_QSO.cpp), the entry of one
 // QSO from the keyboard with its validation (Saisie_QSO_Champs.cpp), the editing of logged QSOs
-// (Saisie_QSO_Liste.cpp), the log's outputs (Saisie_QSO_Sorties.cpp), and the search and the Aide menu
-// (Saisie_QSO_Aide.cpp).
+// (Saisie_QSO_Liste.cpp), the log's outputs (Saisie_QSO_Sorties.cpp), the search and the Aide menu
+// (Saisie_QSO_Aide.cpp), and the radio (Saisie_QSO_Radio.cpp).
 
 #include "core/Journal.h"
 #include "core/Qso.h"
+#include "core/Radio.h"
 #include "ui/Activation_Courante.h"
+#include "ui/Radio.h"
 #include "ui/Services.h"
 
 #include <QMainWindow>
@@ -24,6 +26,7 @@ struct Resultat_Sortie;
 } // namespace Maravel
 
 class Affiche_Log;
+class Choix_Radio;
 class Select_QSO;
 class Mise_a_Jour;
 class Mode_Emploi;
@@ -67,6 +70,10 @@ public:
     const std::string& Ligne_Selectionnee() const { return m_ligne_selectionnee; }
     const std::string& Ligne_Log_Selectionnee() const { return m_ligne_log_selectionnee; }
     const std::string& Ligne_Effacee() const { return m_ligne_effacee; }
+
+    // A reading of the radio: the status part, and the band and mode it moved, as if the operator had
+    // picked them, unless a logged QSO is edited or inserted or the focus is in the band or the mode.
+    void Radio_Lue(const Lecture_Radio& lecture);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -149,6 +156,16 @@ private:
     void Choisir_UTC(bool utc);
     void Choisir_Differee(bool differee);
     void Choisir_Refrappe(bool refrappe);
+
+    // The radio.
+    void Construire_Menu_Radio(QMenu* setup);
+    void Suivre_Radio(const Reglage_Radio& reglage);
+    void Mnu_Radio_Click();
+    void Choisir_Par_Radio(QComboBox* liste, std::string_view texte, const QString& cle);
+    Reglage_Radio m_reglage_radio;
+    Maravel::Suivi_Radio m_suivi_radio;
+    QLabel* m_etat_radio = nullptr;
+    QPointer<Choix_Radio> m_choix_radio;
 
     Services& m_services;
     Activation_Affichee m_activation;

@@ -66,6 +66,7 @@ private:
 
 class Impression;
 class Reseau;
+class Radio;
 
 struct Services {
     Messages& messages;
@@ -80,6 +81,7 @@ struct Services {
     bool horloge_signalee = false; // the doubtful clock is told once per run
     Reseau* reseau = nullptr;      // the update page; none: as without a network
     QUrl site{}; // the update page's site when the store names none (set when the program is built)
+    Radio* radio = nullptr; // the radio's band and mode; none in a program built without Hamlib
 };
 
 // The lines of an activation's log; nothing once the operator has been told that it cannot be read.
