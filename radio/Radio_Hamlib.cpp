@@ -3,6 +3,8 @@
 #include "core/Radio.h"
 
 #include <QSerialPortInfo>
+#include <QTcpSocket>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdlib>
@@ -67,6 +69,15 @@ int Ajouter_Modele(const rig_caps* caps, rig_ptr_t modeles) {
     return 1; // on to the next model
 }
 
+// Hamlib's connection to a rigctld waits as long as the system lets it (minutes) for a host that is down
+// or swamped; this first try, bounded, keeps following, a change of radio and closing the program prompt.
+bool Hote_Joignable(const char* adresse) {
+    const QUrl url(QStringLiteral("tcp://") + QString::fromLocal8Bit(adresse));
+    QTcpSocket essai;
+    essai.connectToHost(url.host(), static_cast<quint16>(url.port(4532)));
+    return essai.waitForConnected(1000);
+}
+
 // Hamlib's own state is global: set once, before any radio's thread runs.
 void Preparer_Hamlib() {
     static std::once_flag fait;
@@ -107,12 +118,16 @@ std::optional<QString> Liaison_Hamlib::Ouvrir(const Reglage_Radio& reglage) {
     // A radio that stops answering must be seen so at once, not read from Hamlib's cache, and within
     // seconds whatever its model's own patience.
     rig_set_cache_timeout_ms(m_rig, HAMLIB_CACHE_ALL, 0);
-    Regler("timeout", QByteArray::number(std::min(m_rig->caps->timeout, 1500)));
+    Regler("timeout", QByteArray::number(std::min(m_rig->caps->timeout, 1000)));
     Regler("retry", QByteArray::number(std::min(m_rig->caps->retry, 1)));
     if ((!reglage.port.isEmpty() && Regler("rig_pathname", reglage.port.toLocal8Bit()) != RIG_OK) ||
         (reglage.vitesse > 0 && Regler("serial_speed", QByteArray::number(reglage.vitesse)) != RIG_OK)) {
         Fermer();
         return Raison(-RIG_ECONF);
+    }
+    if (m_rig->caps->port_type == RIG_PORT_NETWORK && !Hote_Joignable(m_rig->state.rigport.pathname)) {
+        Fermer();
+        return Raison(-RIG_EIO);
     }
     if (const int erreur = rig_open(m_rig); erreur != RIG_OK) {
         Fermer();
@@ -198,8 +213,12 @@ void Radio_Hamlib::Tester(const Reglage_Radio& reglage) {
 void Radio_Hamlib::Emettre(void (Radio::*signal)(const Lecture_Radio&), const Lecture_Radio& lecture) {
     // Queued to the windows' thread; dropped if this object is gone by then.
     QMetaObject::invokeMethod(
-        this, [this, signal, lecture] { Q_EMIT(this->*signal)
-                                        (lecture); }, Qt::QueuedConnection);
+        this,
+        [this, signal, lecture] {
+            Q_EMIT(this->*signal)
+            (lecture);
+        },
+        Qt::QueuedConnection);
 }
 
 // Opens `liaison` when it is not open on `reglage`, then reads it; closed again when the radio does not
