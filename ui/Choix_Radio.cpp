@@ -91,6 +91,12 @@ Choix_Radio::Choix_Radio(Radio& radio, const Reglage_Radio& actuel, QWidget* par
     m_filtre->setFocus();
 }
 
+void Choix_Radio::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    // Once the list has its size: the radio chosen in the middle, among its neighbours.
+    m_modeles->scrollToItem(m_modeles->currentItem(), QAbstractItemView::PositionAtCenter);
+}
+
 // "Aucune radio" stays in sight whatever is searched; a search goes to its first model unless the current
 // one still matches.
 void Choix_Radio::Filtrer(const QString& texte) {

@@ -19,6 +19,9 @@ public:
     // What the dialog shows now.
     Reglage_Radio Reglage() const;
 
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
 private:
     void Filtrer(const QString& texte);
     void Modele_Change();

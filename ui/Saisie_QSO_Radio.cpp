@@ -19,6 +19,7 @@ void Saisie_QSO::Construire_Menu_Radio(QMenu* setup) {
     connect(item, &QAction::triggered, this, &Saisie_QSO::Mnu_Radio_Click);
     // Apart from the entry's own messages, which a validation clears; shown only while a radio is chosen.
     m_etat_radio = Nommer(new QLabel, "Etat_Radio");
+    m_etat_radio->setContentsMargins(8, 0, 8, 0);
     statusBar()->addPermanentWidget(m_etat_radio);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
