@@ -5,6 +5,7 @@
 #include "radio/Radio_Hamlib.h"
 #include "ui/Saisie_QSO.h"
 
+#include <QTcpServer>
 #include <QTest>
 #include <QtWidgets>
 
@@ -14,17 +15,25 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// What the test wants the dummy to be on; until it says, the dummy's own 145 MHz FM.
+// What the test wants the dummy to be on (until it says, the dummy's own 145 MHz FM), and a link cut once.
 struct Bouton {
     std::mutex verrou;
     std::optional<std::pair<freq_t, rmode_t>> voulu;
+    bool coupure = false;
 };
 
 class Liaison_Dummy final : public Liaison_Hamlib {
 public:
     explicit Liaison_Dummy(std::shared_ptr<Bouton> bouton) : m_bouton(std::move(bouton)) {}
     Lecture_Radio Lire() override {
-        if (const std::lock_guard garde(m_bouton->verrou); m_bouton->voulu) {
+        const std::lock_guard garde(m_bouton->verrou);
+        if (std::exchange(m_bouton->coupure, false)) {
+            Lecture_Radio coupee;
+            coupee.reglage = Reglage();
+            coupee.raison = QStringLiteral("coupure");
+            return coupee;
+        }
+        if (m_bouton->voulu) {
             rig_set_freq(Rig(), RIG_VFO_CURR, m_bouton->voulu->first);
             rig_set_mode(Rig(), RIG_VFO_CURR, m_bouton->voulu->second, RIG_PASSBAND_NOCHANGE);
         }
@@ -36,6 +45,7 @@ private:
 };
 
 std::unique_ptr<Radio_Hamlib> radio;
+QTcpServer* muette = nullptr; // takes the connection and never says a word
 std::shared_ptr<Bouton> bouton;
 Activation_Test activation;
 using E = Environnement_Test;
@@ -50,7 +60,7 @@ void Attendre(const std::function<bool(const Lecture_Radio&)>& voulue, int nombr
     QObject::disconnect(connexion);
 }
 
-const QString Muette = "Radio : pas de réponse (liaison impossible ou coupée)";
+const QString Injoignable = "Radio : pas de réponse (liaison impossible ou coupée)";
 
 // clang-format off
 const std::vector<Cas> Suivi{
@@ -59,9 +69,13 @@ const std::vector<Cas> Suivi{
          "?$Mode Activite=-1", "radio 7030000 CW", "?Bande_Q=7", "?Mode_Q=CW", "?QRKR_Q QRKE_Q=599", "?$Bande Activite=2",
          "?$Mode Activite=1", "Bande_Q> 10\r", "Mode_Q> FT8\r", "lectures 3", "radio 7040000 CW", "?Bande_Q=10", "?Mode_Q=FT8",
          "radio 14074000 PKTUSB", "?Bande_Q=14", "?Mode_Q=FT8", "radio 27555000 USB",
-         "?Etat_Radio=Radio : 27,555 MHz USB (hors des bandes connues)", "> F1ABC\r[+]"},
-     .attendus = {"Bande_Q=14", "Mode_Q=SSB", "QRKR_Q=59", "$Bande Activite=4", "$Mode Activite=0"},
-     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABC - - 59 59 SSB 14")}}},
+         "?Etat_Radio=Radio : 27,555 MHz USB (hors des bandes connues)", "> F1ABC\r\r\r", "QRKR_Q> 57\r", "radio 27555000 CW",
+         "> [+]"}, .attendus = {"Bande_Q=14", "Mode_Q=CW", "$Bande Activite=4", "$Mode Activite=1"},
+     .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABC - - 57 59 CW 14")}}},
+    // After a cut, the first reading is a change even on the same band and mode.
+    {.nom = "reconnectee: la premiere lecture s'applique", .reglages = {"Radio Modele=1"},
+     .etapes = {"lectures 1", "Bande_Q> 7\r", "Mode_Q> CW\r", "coupure"},
+     .attendus = {"Bande_Q=144", "Mode_Q=FM"}},
     // The edit shows the QSO's own band and mode; the radio's move applies once it is cancelled.
     {.nom = "rien pendant une edition", .fichiers = {{Log, Ligne("01/03/24 10:00 G4ABC - - 599 599 CW 7")}},
      .reglages = {"Radio Modele=1"}, .etapes = {"lectures 1", "clic Edite_QSO", "radio 14250000 USB", "lectures 2",
@@ -73,9 +87,9 @@ const std::vector<Cas> Suivi{
     {.nom = "rien tant que le focus est dans la bande ou le mode", .reglages = {"Radio Modele=1"},
      .etapes = {"lectures 1", "clic Bande_Q", "radio 7030000 CW", "lectures 2", "?Bande_Q=144", "> \r", "?focus=Mode_Q",
          "lectures 2", "?Mode_Q=FM", "> \r", "lectures 2"}, .attendus = {"Bande_Q=7", "Mode_Q=CW"}},
-    // Nothing answers on that port: the status says so, and the QSO is logged on the band and mode stored.
-    {.nom = "radio muette", .reglages = {"Radio Modele=2", "Radio Port=127.0.0.1:1"},
-     .etapes = {"lectures 1", "> F1ABC\r[+]"}, .attendus = {"Etat_Radio=" + Muette, "Etat_Radio: visible"},
+    // A rigctld that never answers: told within seconds, and the QSO is logged on the band and mode stored.
+    {.nom = "radio muette", .etapes = {"muette", "rouvrir", "lectures 1", "> F1ABC\r[+]"},
+     .attendus = {"Etat_Radio=Radio : pas de réponse (délai dépassé)", "Etat_Radio: visible"},
      .fichiers_apres = {{Log, Ligne("01/03/24 14:25 F1ABC - - 59 59 SSB 3.5")}}},
     {.nom = "reglages illisibles ignores", .reglages = {"Radio Modele=1", "Radio Port=COM1\tX", "Radio Vitesse=1234"},
      .messages = {"Le réglage \"Radio Port\" a été ignoré : il contient un caractère de contrôle (retour à la ligne, "
@@ -89,10 +103,10 @@ const std::vector<Cas> Suivi{
 const std::vector<Cas> Dialogue{
     {.nom = "choisie, essayee, suivie", .etapes = {"menu Mnu_Radio", "dialogue", "?Liste_Modeles=Aucune radio",
          "?Port_Radio Vitesse_Radio Tester_Radio: inactif", "Filtre_Modele> dumm", "?Liste_Modeles=Hamlib Dummy (1)",
-         "Filtre_Modele> NET rig", "?Liste_Modeles=Hamlib NET rigctl (2)", "?Port_Radio: actif", "?Vitesse_Radio: inactif",
-         "Port_Radio> 127.0.0.1:1", "tester", "?Resultat_Test=" + Muette, "Filtre_Modele> dummy", "tester",
-         "?Resultat_Test=Radio : 145,000 MHz FM", "clic OK_Radio", "?Etat_Radio: visible", "lectures 1"},
-     .attendus = {"$Radio Modele=1", "$Radio Port=", "$Radio Vitesse=0", "Bande_Q=144"}},
+         "tester", "?Resultat_Test=Radio : 145,000 MHz FM", "Filtre_Modele> NET rig", "?Liste_Modeles=Hamlib NET rigctl (2)",
+         "?Port_Radio: actif", "?Vitesse_Radio: inactif", "Port_Radio> 127.0.0.1:1", "tester",
+         "?Resultat_Test=" + Injoignable, "clic OK_Radio", "?Etat_Radio: visible", "lectures 1"},
+     .attendus = {"$Radio Modele=2", "$Radio Port=127.0.0.1:1", "$Radio Vitesse=0", "Etat_Radio=" + Injoignable}},
     {.nom = "annulee: rien d'ecrit", .reglages = {"Radio Modele=1", "Radio Port=/dev/ttyUSB0", "Radio Vitesse=9600"},
      .etapes = {"menu Mnu_Radio", "dialogue", "?Liste_Modeles=Hamlib Dummy (1)", "Filtre_Modele> 1020",
          "?Liste_Modeles=Yaesu FT-817 (1020)", "?Port_Radio=/dev/ttyUSB0", "?Vitesse_Radio=9600", "clic Liste_Modeles 1",
@@ -112,7 +126,7 @@ Scenario Fenetre([](E& env) {
              const std::lock_guard garde(bouton->verrou);
              bouton->voulu = {hertz, rig_parse_mode(qPrintable(a.section(' ', 1)))};
          }
-         Attendre([hertz](const Lecture_Radio& l) { return l.hertz == hertz; }); }},
+         Attendre([hertz, a](const Lecture_Radio& l) { return l.hertz == hertz && l.mode == a.section(' ', 1); }); }},
     // Shown over the window, modal, active, and small enough for a 1024x600 screen.
     {"dialogue", [](QWidget* f, E&, const QString&) {
          auto* dialogue = f->findChild<QDialog*>("Choix_Radio");
@@ -120,6 +134,16 @@ Scenario Fenetre([](E& env) {
          QTRY_COMPARE(QApplication::activeWindow(), dialogue);
          QCOMPARE(dialogue->windowTitle(), QString("Radio"));
          QVERIFY(QRect(0, 0, 1024, 600).contains(QRect(QPoint(), dialogue->frameGeometry().size()))); }},
+    {"coupure", [](QWidget*, E&, const QString&) {
+         {
+             const std::lock_guard garde(bouton->verrou);
+             bouton->coupure = true;
+         }
+         Attendre([](const Lecture_Radio& l) { return !l.repond; });
+         Attendre([](const Lecture_Radio& l) { return l.repond; }); }},
+    {"muette", [](QWidget*, E& env, const QString&) {
+         env.reglages().Ecrire("Radio Modele", "2");
+         env.reglages().Ecrire("Radio Port", "127.0.0.1:" + QString::number(muette->serverPort())); }},
     {"tester", [](QWidget* f, E&, const QString&) {
          bool fini = false;
          const auto connexion = QObject::connect(radio.get(), &Radio::Testee, radio.get(), [&] { fini = true; });
@@ -133,7 +157,13 @@ Scenario Fenetre([](E& env) {
 class Test_Radio : public QObject {
     Q_OBJECT
 
+    QTcpServer m_muette;
+
 private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_muette.listen(QHostAddress::LocalHost));
+        muette = &m_muette;
+    }
     void cleanup() { radio.reset(); }
     void suivi_data() { Scenario::Lignes(Suivi); }
     void suivi() { Fenetre.Jouer(Suivi); }
