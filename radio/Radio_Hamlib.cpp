@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdlib>
 
 namespace {
@@ -78,10 +79,14 @@ bool Hote_Joignable(const char* adresse) {
     return essai.waitForConnected(1000);
 }
 
-// Hamlib's own state is global: set once, before any radio's thread runs.
+// Hamlib's own state is global: set once, before any radio's thread runs. Hamlib also switches the
+// process's numeric locale to "C" around its calls and back, from the radio's thread, freeing the locale
+// name it keeps to switch back; with "C" already in force (what Qt advises beside C number functions) the
+// switch changes nothing, frees nothing and races with no other thread.
 void Preparer_Hamlib() {
     static std::once_flag fait;
     std::call_once(fait, [] {
+        std::setlocale(LC_NUMERIC, "C");
         rig_set_debug(RIG_DEBUG_NONE);
         rig_load_all_backends();
     });
