@@ -3,6 +3,7 @@
 #include "core/Colonnes.h"
 #include "core/Texte1252.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace Maravel {
@@ -75,6 +76,50 @@ bool Ajout_Prenom(Systeme_Fichiers& fs, const std::filesystem::path& dossier, st
         return true;
     }
     return Reecrire(fs, fichier, Chemin(dossier, Brouillon), lues.lignes);
+}
+
+} // namespace Maravel
+
+namespace Maravel {
+
+std::optional<Bilan_Fusion> Fusionner_Prenoms(Systeme_Fichiers& fs, const std::filesystem::path& dossier,
+                                              const std::vector<Station_Importee>& stations) {
+    const auto fichier = Fichier(dossier);
+    auto lues = Lire_Lignes(fs, fichier);
+    if (!lues.lisible) {
+        return std::nullopt;
+    }
+    auto& lignes = lues.lignes;
+    std::unordered_map<std::string, std::size_t> lue_par_indicatif;
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        lue_par_indicatif[std::string(Sans_Blancs(Colonnes(lignes[i], 1, Largeur_Indicatif)))] = i;
+    }
+    Bilan_Fusion bilan;
+    for (const auto& station : stations) {
+        const auto connue = lue_par_indicatif.find(station.Indicatif);
+        if (connue == lue_par_indicatif.end()) {
+            lignes.push_back(Ligne_Prenom(station.Indicatif, station.Departement, station.Prenom));
+            ++bilan.Ajoutees;
+            continue;
+        }
+        std::string& ligne = lignes[connue->second];
+        const auto departement = Colonnes(ligne, 14, 2);
+        const auto prenom = Colonnes_Fin(ligne, 17);
+        const bool sans_departement = Sans_Blancs(departement).empty() && !station.Departement.empty();
+        const bool sans_prenom = Sans_Blancs(prenom).empty() && !station.Prenom.empty();
+        if (!sans_departement && !sans_prenom) {
+            ++bilan.Inchangees;
+            continue;
+        }
+        ligne = Ligne_Prenom(Colonnes(ligne, 1, Largeur_Indicatif),
+                             sans_departement ? std::string_view(station.Departement) : departement,
+                             sans_prenom ? std::string_view(station.Prenom) : prenom);
+        ++bilan.Completees;
+    }
+    if (bilan.Ajoutees + bilan.Completees > 0 && !Reecrire(fs, fichier, Chemin(dossier, Brouillon), lignes)) {
+        return std::nullopt;
+    }
+    return bilan;
 }
 
 } // namespace Maravel
