@@ -4,7 +4,9 @@
 #include "ui/Sous_Programmes.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -132,4 +134,44 @@ std::optional<std::vector<std::string>> Lire_Log(Services& services, const QStri
         return std::nullopt;
     }
     return std::move(log.lignes);
+}
+
+// ---- Dialogs asking for a value ----
+
+std::optional<QString> Demandes_Qt::Fichier_A_Lire(QWidget* parent, const QString& titre,
+                                                   const QString& filtres) {
+    const QString fichier = QFileDialog::getOpenFileName(parent, titre, QDir::homePath(), filtres);
+    return fichier.isEmpty() ? std::nullopt : std::optional(fichier);
+}
+
+std::optional<QString> Demandes_Qt::Texte(QWidget* parent, const QString& question, const QString& valeur) {
+    QInputDialog boite(parent);
+    boite.setWindowTitle(Titre);
+    boite.setLabelText(question);
+    boite.setTextValue(valeur);
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    return boite.exec() == QDialog::Accepted ? std::optional(boite.textValue()) : std::nullopt;
+}
+
+// Escape and "Annuler" give nothing.
+std::optional<int> Demandes_Qt::Choix(QWidget* parent, const QString& question, const QString& premier,
+                                      const QString& second, int preselection) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, question, QMessageBox::NoButton, parent);
+    QPushButton* boutons[] = {boite.addButton(premier, QMessageBox::AcceptRole),
+                              boite.addButton(second, QMessageBox::AcceptRole)};
+    boite.setEscapeButton(boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+    boite.setDefaultButton(boutons[preselection == 1 ? 1 : 0]);
+    boite.exec();
+    for (int i = 0; i < 2; ++i) {
+        if (boite.clickedButton() == boutons[i]) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+Demandes& Demandes_Du_Systeme() {
+    static Demandes_Qt demandes;
+    return demandes;
 }

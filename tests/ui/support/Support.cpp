@@ -16,7 +16,35 @@ Environnement_Test::Environnement_Test()
     : m_reglages(std::make_unique<Reglages>(Fichier_Reglages())),
       m_services(new Services{messages, *m_reglages, horloge, m_fichiers,
                               std::filesystem::path(m_dossier.path().toStdU16String()),
-                              [this] { ++fins_programme; }, impression}) {}
+                              [this] { ++fins_programme; }, impression}) {
+    m_services->demandes = &demandes;
+}
+
+std::optional<QString> Demandes_Test::Reponse() {
+    if (reponses.empty()) {
+        QTest::qFail("unexpected dialog", __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    const QString reponse = reponses.front();
+    reponses.pop_front();
+    return reponse == QLatin1String("[Annuler]") ? std::nullopt : std::optional(reponse);
+}
+
+std::optional<QString> Demandes_Test::Texte(QWidget*, const QString& question, const QString& valeur) {
+    m_messages.textes << question + " [" + valeur + "]";
+    return Reponse();
+}
+
+std::optional<int> Demandes_Test::Choix(QWidget*, const QString& question, const QString& premier,
+                                        const QString& second, int preselection) {
+    m_messages.textes << question + " [" + premier + (preselection == 0 ? "*|" : "|") + second +
+                             (preselection == 1 ? "*]" : "]");
+    const auto reponse = Reponse();
+    if (reponse && *reponse != premier && *reponse != second) {
+        QTest::qFail(qPrintable("no button " + *reponse), __FILE__, __LINE__);
+    }
+    return reponse ? std::optional(*reponse == premier ? 0 : 1) : std::nullopt;
+}
 
 void Environnement_Test::Ecrire_Fichier(const QString& nom, const QByteArray& octets) const {
     QFile fichier(m_dossier.filePath(nom));
