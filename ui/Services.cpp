@@ -138,10 +138,20 @@ std::optional<std::vector<std::string>> Lire_Log(Services& services, const QStri
 
 // ---- Dialogs asking for a value ----
 
+// Qt's own dialog speaks English unless told otherwise; a system dialog speaks the system's language.
 std::optional<QString> Demandes_Qt::Fichier_A_Lire(QWidget* parent, const QString& titre,
                                                    const QString& filtres) {
-    const QString fichier = QFileDialog::getOpenFileName(parent, titre, QDir::homePath(), filtres);
-    return fichier.isEmpty() ? std::nullopt : std::optional(fichier);
+    QFileDialog boite(parent, titre, QDir::homePath(), filtres);
+    boite.setFileMode(QFileDialog::ExistingFile);
+    boite.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
+    boite.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    boite.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
+    boite.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
+    boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    if (boite.exec() != QDialog::Accepted || boite.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return boite.selectedFiles().constFirst();
 }
 
 std::optional<QString> Demandes_Qt::Texte(QWidget* parent, const QString& question, const QString& valeur) {
