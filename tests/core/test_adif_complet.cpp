@@ -133,7 +133,8 @@ TEST(Adif_Complet, HeuresLocalesEnUTC) {
         {"15/01/24", "16:30", true, "<QSO_DATE:8>20240115<TIME_ON:4>1530"},
         {"01/07/24", "01:30", true, "<QSO_DATE:8>20240630<TIME_ON:4>2330"},
         {"01/01/24", "00:30", true, "<QSO_DATE:8>20231231<TIME_ON:4>2330"},
-        {"01/07/24", "01:30", false, "<QSO_DATE:8>20240701<TIME_ON:4>0130"}};
+        {"01/07/24", "01:30", false, "<QSO_DATE:8>20240701<TIME_ON:4>0130"},
+        {"29/02/24", "23:59", false, "<QSO_DATE:8>20240229<TIME_ON:4>2359"}};
     for (const auto& [date, heure, locales, attendu] : cas) {
         EXPECT_EQ(Exporte(Qso(date, heure, "G4A", "", "", "CW", "7"), locales).enregistrement,
                   "<CALL:3>G4A" + std::string(attendu) + "<BAND:3>40m<MODE:2>CW<RST_SENT:2>57<RST_RCVD:2>59" +

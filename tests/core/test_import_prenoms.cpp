@@ -47,7 +47,7 @@ TEST(Lecture_Adif, CeQueContiennentLesVraisFichiers) {
         {"<CALL:5>F6ABC\r\n<NAME:10>JEAN<EOR>",
          "ligne 2 NAME: le fichier se termine avant la fin de ce champ"},
         {"<CALL:99999999999999999999999>F", "ligne 1 CALL: le fichier se termine avant la fin de ce champ"},
-        {"<CALL:5>F6ABC<EOR>\n<CALL:5>F6ABD\n<NAME:4>JEAN",
+        {"<CALL:5>F6ABC<EOR>\n<CALL:5>F6ABD\n<name:4>JEAN",
          "ligne 3 NAME: le fichier se termine avant la fin de l'enregistrement"},
         {"", "ligne 1 : le fichier est vide"},
         {" \r\n", "ligne 2 : le fichier est vide"},

@@ -32,10 +32,11 @@ const std::vector<Cas> Menus{
      .messages = {Programme + "[DMF]", Base + "[UTC*|Heure locale]", Cree}, .attendus = {"$Programme=DMF"},
      .fichiers_apres = {{"DMF-123_complet.adi", Entete + "<CALL:5>F1ABC<QSO_DATE:8>20240301<TIME_ON:4>1425<BAND:3>40m"
          "<MODE:3>SSB<SUBMODE:3>USB<RST_SENT:2>57<RST_RCVD:2>59<NAME:6>HELENE<STATE:2>75<COMMENT:8>PORTABLE" + Fin("DMF")}}},
-    // Local time preset by the menu; 00:30 in Paris on 1 March is 23:30 UTC on the leap day.
+    // Local time preset by the menu; 00:30 in Paris on 1 March is 23:30 UTC on the leap day. The file is
+    // stamped in UTC although the clock shows local time an hour later.
     {.nom = "ADIF complet en heure locale, programme garde puis refuse puis change", .fichiers = {{Log,
          Ligne("01/03/24 00:30 G4XYZ - - 599 599 CW 14")}}, .reglages = {"Programme=WWFF"},
-     .etapes = {"fuseau Europe/Paris", "menu Mnu_UTC_Non", "reponse DMF-CHATEAUX-FR", "reponse DFCF", "reponse Heure locale",
+     .etapes = {"fuseau Europe/Paris", "horloge 60", "menu Mnu_UTC_Non", "reponse DMF-CHATEAUX-FR", "reponse DFCF", "reponse Heure locale",
          "menu Mnu_ADIF_Complet"},
      .messages = {Programme + "[WWFF]", "Programme refusé : il dépasse 12 caractères. Corrigez-le.", Programme + "[DMF-CHATEAUX-FR]",
          Base + "[UTC|Heure locale*]", Cree}, .attendus = {"$Programme=DFCF"},
@@ -64,6 +65,8 @@ const std::vector<Cas> Menus{
 Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
     {"reponse", [](QWidget*, E& env, const QString& texte) { env.demandes.reponses.push_back(texte); }},
     {"fichier", [](QWidget*, E& env, const QString& nom) { env.demandes.reponses.push_back(env.Dossier() + '/' + nom); }},
+    {"horloge", [](QWidget*, E& env, const QString& decalage) {
+         env.horloge.Regler(QDateTime(QDate(2024, 3, 1), QTime(14, 25), Qt::UTC), decalage.toInt()); }},
     {"fuseau", [](QWidget*, E&, const QString& nom) { qputenv("TZ", nom.toLatin1()); tzset(); }}});
 
 } // namespace
