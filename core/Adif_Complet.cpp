@@ -7,6 +7,7 @@
 #include "core/Saisie.h"
 #include "core/Texte1252.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -14,113 +15,28 @@ namespace Maravel {
 
 namespace {
 
-// The modes of ADIF 3.1.4 and the submodes that fit the log's mode column, each with its mode.
-constexpr Mode_Adif Modes[] = {
-    {"AM", ""},     {"ARDOP", ""},  {"ATV", ""},   {"CHIP", ""},   {"CLO", ""},   {"CW", ""},
-    {"DOMINO", ""}, {"FAX", ""},    {"FM", ""},    {"FSK441", ""}, {"FT8", ""},   {"HELL", ""},
-    {"ISCAT", ""},  {"JT4", ""},    {"JT6M", ""},  {"JT9", ""},    {"JT44", ""},  {"JT65", ""},
-    {"MFSK", ""},   {"MSK144", ""}, {"MT63", ""},  {"OLIVIA", ""}, {"OPERA", ""}, {"PAC", ""},
-    {"PAX", ""},    {"PKT", ""},    {"PSK", ""},   {"PSK2K", ""},  {"Q15", ""},   {"QRA64", ""},
-    {"ROS", ""},    {"RTTY", ""},   {"RTTYM", ""}, {"SSB", ""},    {"SSTV", ""},  {"T10", ""},
-    {"THOR", ""},   {"THRB", ""},   {"TOR", ""},   {"V4", ""},     {"VOI", ""},   {"WINMOR", ""},
-    {"WSPR", ""},
-};
-
-struct Sous_Mode {
-    std::string_view nom;
+// The modes of ADIF 3.1.4, each with its submodes that fit the log's mode column, separated by blanks.
+struct Famille_Mode {
     std::string_view mode;
+    std::string_view sous_modes;
 };
 
-constexpr Sous_Mode Sous_Modes[] = {
-    {"USB", "SSB"},
-    {"LSB", "SSB"},
-    {"PCW", "CW"},
-    {"FT4", "MFSK"},
-    {"FST4", "MFSK"},
-    {"FST4W", "MFSK"},
-    {"JS8", "MFSK"},
-    {"Q65", "MFSK"},
-    {"JTMS", "MFSK"},
-    {"MFSK4", "MFSK"},
-    {"MFSK8", "MFSK"},
-    {"MFSK11", "MFSK"},
-    {"MFSK16", "MFSK"},
-    {"MFSK22", "MFSK"},
-    {"MFSK31", "MFSK"},
-    {"MFSK32", "MFSK"},
-    {"MFSK64", "MFSK"},
-    {"PSK10", "PSK"},
-    {"PSK31", "PSK"},
-    {"PSK63", "PSK"},
-    {"PSK63F", "PSK"},
-    {"PSK125", "PSK"},
-    {"PSK250", "PSK"},
-    {"PSK500", "PSK"},
-    {"BPSK31", "PSK"},
-    {"BPSK63", "PSK"},
-    {"QPSK31", "PSK"},
-    {"QPSK63", "PSK"},
-    {"FSK31", "PSK"},
-    {"ASCI", "RTTY"},
-    {"FMHELL", "HELL"},
-    {"HELL80", "HELL"},
-    {"HFSK", "HELL"},
-    {"HELLX5", "HELL"},
-    {"HELLX9", "HELL"},
-    {"DOM4", "DOMINO"},
-    {"DOM5", "DOMINO"},
-    {"DOM8", "DOMINO"},
-    {"DOM11", "DOMINO"},
-    {"DOM16", "DOMINO"},
-    {"DOM22", "DOMINO"},
-    {"DOM44", "DOMINO"},
-    {"DOM88", "DOMINO"},
-    {"THOR-M", "THOR"},
-    {"THOR4", "THOR"},
-    {"THOR5", "THOR"},
-    {"THOR8", "THOR"},
-    {"THOR11", "THOR"},
-    {"THOR16", "THOR"},
-    {"THOR22", "THOR"},
-    {"THRBX", "THRB"},
-    {"JT4A", "JT4"},
-    {"JT4B", "JT4"},
-    {"JT4C", "JT4"},
-    {"JT4D", "JT4"},
-    {"JT4E", "JT4"},
-    {"JT4F", "JT4"},
-    {"JT4G", "JT4"},
-    {"JT9-1", "JT9"},
-    {"JT9-2", "JT9"},
-    {"JT9-5", "JT9"},
-    {"JT9-10", "JT9"},
-    {"JT9-30", "JT9"},
-    {"JT9A", "JT9"},
-    {"JT9B", "JT9"},
-    {"JT9C", "JT9"},
-    {"JT9D", "JT9"},
-    {"JT9E", "JT9"},
-    {"JT9F", "JT9"},
-    {"JT9G", "JT9"},
-    {"JT9H", "JT9"},
-    {"JT65A", "JT65"},
-    {"JT65B", "JT65"},
-    {"JT65B2", "JT65"},
-    {"JT65C", "JT65"},
-    {"JT65C2", "JT65"},
-    {"PAC2", "PAC"},
-    {"PAC3", "PAC"},
-    {"PAC4", "PAC"},
-    {"PAX2", "PAX"},
-    {"GTOR", "TOR"},
-    {"CHIP64", "CHIP"},
-    {"ROS-HF", "ROS"},
-    {"ROS-MF", "ROS"},
-    {"C4FM", "DIGITALVOICE"},
-    {"DMR", "DIGITALVOICE"},
-    {"DSTAR", "DIGITALVOICE"},
-    {"FREEDV", "DIGITALVOICE"},
+// clang-format off
+constexpr Famille_Mode Modes[] = {
+    {"AM", ""}, {"ARDOP", ""}, {"ATV", ""}, {"CHIP", "CHIP64"}, {"CLO", ""}, {"CW", "PCW"},
+    {"DIGITALVOICE", "C4FM DMR DSTAR FREEDV"}, {"DOMINO", "DOM4 DOM5 DOM8 DOM11 DOM16 DOM22 DOM44 DOM88"},
+    {"FAX", ""}, {"FM", ""}, {"FSK441", ""}, {"FT8", ""}, {"HELL", "FMHELL HELL80 HFSK HELLX5 HELLX9"},
+    {"ISCAT", ""}, {"JT4", "JT4A JT4B JT4C JT4D JT4E JT4F JT4G"}, {"JT6M", ""}, {"JT44", ""},
+    {"JT9", "JT9-1 JT9-2 JT9-5 JT9-10 JT9-30 JT9A JT9B JT9C JT9D JT9E JT9F JT9G JT9H"},
+    {"JT65", "JT65A JT65B JT65B2 JT65C JT65C2"},
+    {"MFSK", "FT4 FST4 FST4W JS8 Q65 JTMS MFSK4 MFSK8 MFSK11 MFSK16 MFSK22 MFSK31 MFSK32 MFSK64"},
+    {"MSK144", ""}, {"MT63", ""}, {"OLIVIA", ""}, {"OPERA", ""}, {"PAC", "PAC2 PAC3 PAC4"}, {"PAX", "PAX2"},
+    {"PKT", ""}, {"PSK", "PSK10 PSK31 PSK63 PSK63F PSK125 PSK250 PSK500 BPSK31 BPSK63 QPSK31 QPSK63 FSK31"},
+    {"PSK2K", ""}, {"Q15", ""}, {"QRA64", ""}, {"ROS", "ROS-HF ROS-MF"}, {"RTTY", "ASCI"}, {"RTTYM", ""},
+    {"SSB", "USB LSB"}, {"SSTV", ""}, {"T10", ""}, {"THOR", "THOR-M THOR4 THOR5 THOR8 THOR11 THOR16 THOR22"},
+    {"THRB", "THRBX"}, {"TOR", "GTOR"}, {"V4", ""}, {"VOI", ""}, {"WINMOR", ""}, {"WSPR", ""},
 };
+// clang-format on
 
 std::string Capitales_Ascii(std::string_view texte) {
     std::string capitales(texte);
@@ -256,14 +172,16 @@ std::string Programme_Par_Defaut(std::string_view numero_activite) {
 
 std::optional<Mode_Adif> Mode_Adif_De(std::string_view mode_log) {
     const std::string mode = Capitales_Ascii(Sans_Blancs(mode_log));
-    for (const auto& m : Modes) {
-        if (m.Mode == mode) {
-            return m;
+    for (const auto& famille : Modes) {
+        if (famille.mode == mode) {
+            return Mode_Adif{famille.mode, ""};
         }
-    }
-    for (const auto& s : Sous_Modes) {
-        if (s.nom == mode) {
-            return Mode_Adif{s.mode, s.nom};
+        for (std::string_view reste = famille.sous_modes; !reste.empty();) {
+            const std::string_view sous_mode = reste.substr(0, reste.find(' '));
+            if (sous_mode == mode) {
+                return Mode_Adif{famille.mode, sous_mode};
+            }
+            reste.remove_prefix(std::min(sous_mode.size() + 1, reste.size()));
         }
     }
     return std::nullopt;

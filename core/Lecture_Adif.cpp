@@ -3,6 +3,7 @@
 #include "core/Texte1252.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace Maravel {

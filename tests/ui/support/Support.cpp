@@ -20,7 +20,10 @@ Environnement_Test::Environnement_Test()
     m_services->demandes = &demandes;
 }
 
-std::optional<QString> Demandes_Test::Reponse() {
+std::optional<QString> Demandes_Test::Reponse(const QString& question) {
+    if (!question.isNull()) {
+        m_messages.textes << question;
+    }
     if (reponses.empty()) {
         QTest::qFail("unexpected dialog", __FILE__, __LINE__);
         return std::nullopt;
@@ -28,22 +31,6 @@ std::optional<QString> Demandes_Test::Reponse() {
     const QString reponse = reponses.front();
     reponses.pop_front();
     return reponse == QLatin1String("[Annuler]") ? std::nullopt : std::optional(reponse);
-}
-
-std::optional<QString> Demandes_Test::Texte(QWidget*, const QString& question, const QString& valeur) {
-    m_messages.textes << question + " [" + valeur + "]";
-    return Reponse();
-}
-
-std::optional<int> Demandes_Test::Choix(QWidget*, const QString& question, const QString& premier,
-                                        const QString& second, int preselection) {
-    m_messages.textes << question + " [" + premier + (preselection == 0 ? "*|" : "|") + second +
-                             (preselection == 1 ? "*]" : "]");
-    const auto reponse = Reponse();
-    if (reponse && *reponse != premier && *reponse != second) {
-        QTest::qFail(qPrintable("no button " + *reponse), __FILE__, __LINE__);
-    }
-    return reponse ? std::optional(*reponse == premier ? 0 : 1) : std::nullopt;
 }
 
 void Environnement_Test::Ecrire_Fichier(const QString& nom, const QByteArray& octets) const {
