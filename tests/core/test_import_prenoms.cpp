@@ -69,7 +69,7 @@ TEST(Import_Prenoms, FusionEtBilan) {
         "Weiß<EOR><CALL:6>ON5FFF<NAME:4>Karl<EOR><CALL:5>F5NEW<NAME:1>X<EOR><CALL:6>SP5ABC<NAME:10>"
         "Michał Re\xCC\x81<EOR><CALL:6>UA3ABC<NAME:8>Иван<EOR><CALL:6>F6LONG<NAME:16>Jean-Christophe!"
         "<EOR><CALL:13>TM0VERYLONGCA<NAME:4>Jean<EOR><NAME:4>Jean<EOR><CALL:5>F8DEP<STATE:3>IDF"
-        "<NAME:4>Zoé<EOR><CALL:5>F7ISO<NAME:6>H\xC9L\xC8NE<EOR><CALL:5>F9OVL<NAME:3>\xC0\xAF"
+        "<NAME:4>Zoé<EOR><CALL:5>F7ISO<NAME:6>H\xC9L\xC8NE<EOR><CALL:5>F9OVL<NAME:4>\xE0\x80\xAF"
         "b<EOR>\r\n");
     EXPECT_EQ(
         Importer_Prenoms(fs, dossier.Chemin(), dossier.Fichier("a.adi")).Message,
@@ -85,7 +85,7 @@ TEST(Import_Prenoms, FusionEtBilan) {
                                  "F3CCC        29 LUC", "G0EEE", "F5NEW        69 ÉLODIE",
                                  "DL1XYZ          JÜRGEN WEIß", "ON5FFF          KARL",
                                  "SP5ABC          MICHAL RE", "F8DEP           ZOÉ", "F7ISO           HÉLÈNE",
-                                 "F9OVL           \xC0\xAF"
+                                 "F9OVL           \xC0\x80\xAF"
                                  "B"})));
 }
 
