@@ -40,7 +40,7 @@ TEST(Adif_Complet, Enregistrements) {
          "<CALL:5>F6ABC<QSO_DATE:8>20060114<TIME_ON:4>0835<BAND:3>40m<MODE:2>CW" + Rst +
              "<NAME:4>JEAN<STATE:2>75<COMMENT:8>PORTABLE"},
         {Qso("31/12/99", "23:59", "F5ZZ", "", Latin1("HÉLÈNE"), "SSB", "144",
-             Latin1("C\x8CUR ÆSOP STRAßE 10°C")),
+             Latin1("C\x8CUR ÆSOP STRAßE 10°C\x7F")),
          "<CALL:4>F5ZZ<QSO_DATE:8>19991231<TIME_ON:4>2359<BAND:2>2m<MODE:3>SSB" + Rst +
              "<NAME:6>HELENE<COMMENT:23>COEUR AESOP STRASSE 10C"},
         {Qso("01/03/24", "10:00", "ON4XYZ", "75", "\x80\xB0", "FM", "1.8"),
