@@ -87,6 +87,9 @@ TEST(Import_Prenoms, FusionEtBilan) {
                                  "SP5ABC          MICHAL RE", "F8DEP           ZOÉ", "F7ISO           HÉLÈNE",
                                  "F9OVL           \xC0\x80\xAF"
                                  "B"})));
+    dossier.Ecrire("b.adi", "<CALL:5>G0EEE<NAME:3>Eve<EOR>"); // completes and adds nothing: still rewritten
+    EXPECT_TRUE(Importer_Prenoms(fs, dossier.Chemin(), dossier.Fichier("b.adi")).Reussi);
+    EXPECT_EQ(Lire_Lignes(fs, dossier.Chemin() / "Liste_Prenom.txt").lignes[4], "G0EEE           EVE");
 }
 
 // Nothing is written until the whole file is read, and a failed rewrite leaves the memory as it was.
@@ -111,7 +114,6 @@ TEST(Import_Prenoms, EchecsSansDommage) {
         const auto resultat = Importer_Prenoms(fs, dossier.Chemin(), dossier.Fichier("f.adi"));
         EXPECT_TRUE(!resultat.Reussi && resultat.Message == message) << resultat.Message;
         EXPECT_EQ(dossier.Lire("Liste_Prenom.txt"), memoire) << message;
-        EXPECT_FALSE(dossier.Existe("Temporaire.txt"));
     }
 }
 
