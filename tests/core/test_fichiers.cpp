@@ -28,14 +28,9 @@ TEST(Fichiers, LignesLuesEtAjoutees) {
     EXPECT_EQ(Joindre_Lignes({"\xE9t\xE9", "", "a\rb"}), "\xE9t\xE9\r\n\r\na\rb\r\n");
 }
 
-// Every byte comes back unchanged, the five the code page leaves undefined included, and they can no more
-// be typed than any other control character.
+// Every byte comes back unchanged (the corpus replay holds a file of all 256), the five the code page leaves
+// undefined included, and they can no more be typed than any other control character.
 TEST(Texte1252, AllerRetourDeChaqueOctetEtCaracteresAdmis) {
-    std::string octets;
-    for (int o = 0; o < 256; ++o) {
-        octets.push_back(static_cast<char>(o));
-    }
-    EXPECT_EQ(Vers_1252(Depuis_1252(octets)), octets);
     EXPECT_EQ(Depuis_1252("\xE2\x80\xB0\x81\x8D\x8F\x90\x9D"), u"â€°\u0081\u008D\u008F\u0090\u009D");
     EXPECT_EQ(Vers_1252(u"Œ\u009D…"), "\x8C\x9D\x85");
     EXPECT_FALSE(Vers_1252(u"\u0141odz").has_value()); // Ł is not in the code page
