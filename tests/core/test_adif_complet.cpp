@@ -82,7 +82,7 @@ TEST(Adif_Complet, ModesBandesEtHeures) {
         "14/07/24 16:30 L 202407141430  15/01/24 16:30 L 202401151530  01/07/24 01:30 L "
         "202406302330  01/01/24 00:30 L 202312312330  01/07/24 01:30 U 202407010130  "
         "29/02/24 23:59 U 202402292359  01/01/50 10:00 U 195001011000  31/12/49 10:00 U 204912311000  "
-        "31/02/06 08:37 U -  1/1/2006 10:00 U -  ab/cd/06 10:00 U -");
+        "31/02/06 08:37 U -  1/1/2006 10:00 U -  ab/01/06 10:00 U -  01/cd/06 10:00 U -");
     for (std::string date, heure, base, attendu; heures >> date >> heure >> base >> attendu;) {
         const std::string moment =
             attendu == "-" ? "" : "<QSO_DATE:8>" + attendu.substr(0, 8) + "<TIME_ON:4>" + attendu.substr(8);
