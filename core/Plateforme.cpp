@@ -173,6 +173,17 @@ std::tm Heure_Locale(std::time_t instant) {
     return t;
 }
 
+// The runtime's own rules, which also stamp the local clock, so that a local QSO converts back exactly.
+std::optional<std::tm> Locale_Vers_UTC(std::tm locale) {
+    locale.tm_isdst = -1;
+    const __time64_t instant = _mktime64(&locale);
+    std::tm utc{};
+    if (instant == -1 || _gmtime64_s(&utc, &instant) != 0) {
+        return std::nullopt;
+    }
+    return utc;
+}
+
 #else
 
 namespace {
@@ -280,6 +291,18 @@ std::tm Heure_Locale(std::time_t instant) {
     std::tm t{};
     localtime_r(&instant, &t);
     return t;
+}
+
+// -1 lets the system decide whether summer time was in force on that date.
+std::optional<std::tm> Locale_Vers_UTC(std::tm locale) {
+    locale.tm_isdst = -1;
+    errno = 0;
+    const std::time_t instant = std::mktime(&locale);
+    std::tm utc{};
+    if ((instant == -1 && errno != 0) || gmtime_r(&instant, &utc) == nullptr) {
+        return std::nullopt;
+    }
+    return utc;
 }
 
 #endif

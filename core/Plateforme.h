@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace Maravel::Plateforme {
@@ -28,5 +29,9 @@ bool Renommer_Sans_Remplacer(const std::filesystem::path& source, const std::fil
 std::filesystem::path Nom_Depuis_1252(std::string_view nom_1252);
 std::tm Heure_UTC(std::time_t instant);
 std::tm Heure_Locale(std::time_t instant);
+// The UTC time of a local date and time, by this computer's time-zone rules for that date (summer time
+// included); fields out of range are carried over (minute 60 is the next hour). Nothing when the system
+// cannot place it in time.
+std::optional<std::tm> Locale_Vers_UTC(std::tm locale);
 
 } // namespace Maravel::Plateforme

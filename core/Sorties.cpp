@@ -205,7 +205,7 @@ constexpr std::array<Fichier_Protege, 3> Fichiers_Proteges{{
     {"Maravel_ON.verrou", "le verrou du programme"},
 }};
 
-using Mise_En_Forme = std::vector<std::string> (*)(const ActivationRecord&, const std::vector<std::string>&);
+} // namespace
 
 Resultat_Sortie Ecrire_Sortie(Systeme_Fichiers& fs, const std::filesystem::path& dossier,
                               const ActivationRecord& activation, std::string nom_fichier,
@@ -234,6 +234,8 @@ Resultat_Sortie Ecrire_Sortie(Systeme_Fichiers& fs, const std::filesystem::path&
     return resultat;
 }
 
+namespace {
+
 std::vector<std::string> Lignes_Adif(const ActivationRecord& activation,
                                      const std::vector<std::string>& log) {
     auto lignes = Entete_Adif(activation);
@@ -257,8 +259,6 @@ std::vector<std::string> Rapport_Sauvegarde(const ActivationRecord& activation,
                                             const std::vector<std::string>& log) {
     return Lignes_Rapport(activation, log, Forme_Rapport::Sauvegarde);
 }
-
-constexpr std::string_view Fichier_Cree = "Le fichier a \351t\351 cr\351e sous le nom ";
 
 } // namespace
 

@@ -140,6 +140,8 @@ private:
     void Mnu_Imp_Log_Click();
     void Mnu_Apercu_Log_Click();
     void Mnu_ADIF_Click();
+    void Mnu_ADIF_Complet_Click();
+    void Mnu_Import_Prenoms_Click();
     void Mnu_C_Trafic_Click();
     void Mnu_Aff_Log_Click();
     void Mnu_Etiquettes_Click();

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -180,4 +182,54 @@ std::optional<std::vector<std::string>> Lire_Log(Services& services, const QStri
         return std::nullopt;
     }
     return std::move(log.lignes);
+}
+
+// ---- Dialogs asking for a value ----
+
+// Qt's own dialog speaks English unless told otherwise; a system dialog speaks the system's language.
+std::optional<QString> Demandes_Qt::Fichier_A_Lire(QWidget* parent, const QString& titre,
+                                                   const QString& filtres) {
+    QFileDialog boite(parent, titre, QDir::homePath(), filtres);
+    boite.setFileMode(QFileDialog::ExistingFile);
+    boite.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
+    boite.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    boite.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
+    boite.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
+    boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    if (boite.exec() != QDialog::Accepted || boite.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return boite.selectedFiles().constFirst();
+}
+
+std::optional<QString> Demandes_Qt::Texte(QWidget* parent, const QString& question, const QString& valeur) {
+    QInputDialog boite(parent);
+    boite.setWindowTitle(Titre);
+    boite.setLabelText(question);
+    boite.setTextValue(valeur);
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    return boite.exec() == QDialog::Accepted ? std::optional(boite.textValue()) : std::nullopt;
+}
+
+// Escape and "Annuler" give nothing.
+std::optional<int> Demandes_Qt::Choix(QWidget* parent, const QString& question, const QString& premier,
+                                      const QString& second, int preselection) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, question, QMessageBox::NoButton, parent);
+    QPushButton* boutons[] = {boite.addButton(premier, QMessageBox::AcceptRole),
+                              boite.addButton(second, QMessageBox::AcceptRole)};
+    boite.setEscapeButton(boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+    boite.setDefaultButton(boutons[preselection == 1 ? 1 : 0]);
+    boite.exec();
+    for (int i = 0; i < 2; ++i) {
+        if (boite.clickedButton() == boutons[i]) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+Demandes& Demandes_Du_Systeme() {
+    static Demandes_Qt demandes;
+    return demandes;
 }

@@ -64,6 +64,34 @@ private:
     bool m_echec_signale = false;
 };
 
+class QWidget;
+
+// Dialogs that ask the operator for a value: a file to read, a line of text, one answer of two. Title
+// "Maravel_ON", buttons in French; each gives nothing when the operator cancels.
+class Demandes {
+public:
+    virtual ~Demandes() = default;
+    virtual std::optional<QString> Fichier_A_Lire(QWidget* parent, const QString& titre,
+                                                  const QString& filtres) = 0;
+    // The text as the operator leaves it, `valeur` being what the box shows first.
+    virtual std::optional<QString> Texte(QWidget* parent, const QString& question, const QString& valeur) = 0;
+    // 0 for `premier`, 1 for `second`; `preselection` is the answer Enter gives.
+    virtual std::optional<int> Choix(QWidget* parent, const QString& question, const QString& premier,
+                                     const QString& second, int preselection) = 0;
+};
+
+class Demandes_Qt final : public Demandes {
+public:
+    std::optional<QString> Fichier_A_Lire(QWidget* parent, const QString& titre,
+                                          const QString& filtres) override;
+    std::optional<QString> Texte(QWidget* parent, const QString& question, const QString& valeur) override;
+    std::optional<int> Choix(QWidget* parent, const QString& question, const QString& premier,
+                             const QString& second, int preselection) override;
+};
+
+// The program's own dialogs, unless a test puts its answers in their place.
+Demandes& Demandes_Du_Systeme();
+
 class Impression;
 class Reseau;
 class Radio;
@@ -82,6 +110,7 @@ struct Services {
     Reseau* reseau = nullptr;      // the update page; none: as without a network
     QUrl site{}; // the update page's site when the store names none (set when the program is built)
     Radio* radio = nullptr; // the radio's band and mode; none in a program built without Hamlib
+    Demandes* demandes = &Demandes_Du_Systeme();
 };
 
 // The lines of an activation's log; nothing once the operator has been told that it cannot be read.

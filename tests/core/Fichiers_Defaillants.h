@@ -1,8 +1,7 @@
 #pragma once
 // A real file system that fails at the N-th changing operation (write, append, rename, delete or cut, and
 // the folder operations of the backup), or that runs out of space after a number of bytes as a full disk
-// does: what fits is written, then it fails; or whose reads all fail while writes work; or whose writes
-// lose bytes without a word.
+// does: what fits is written, then it fails, or it says nothing; or whose reads all fail while writes work.
 
 #include "core/Fichiers.h"
 
@@ -16,15 +15,13 @@ public:
         : m_echec_a(echec_a), m_place(place) {}
     std::size_t Operations() const { return m_operations; }
     bool illisible = false;
-    bool muet = false;    // a full disk that loses bytes without saying so
-    bool menteur = false; // a write loses its last byte and reports success
+    bool muet = false; // a full disk that loses bytes without saying so
 
     Lecture Lire(const std::filesystem::path& f) override {
         return illisible ? Lecture{Etat::Erreur, {}} : m_reel.Lire(f);
     }
     bool Ecrire(const std::filesystem::path& f, std::string_view c) override {
-        return Compter() && m_reel.Ecrire(f, c.substr(0, menteur ? c.size() - 1 : m_place)) &&
-               (menteur || Tient(c));
+        return Compter() && m_reel.Ecrire(f, c.substr(0, m_place)) && (Tient(c) || muet);
     }
     bool Ajouter(const std::filesystem::path& f, std::string_view c) override {
         return Compter() && m_reel.Ajouter(f, c.substr(0, m_place)) && Tient(c);

@@ -10,12 +10,13 @@
 using namespace Maravel;
 
 // The log is already in the data folder, with the same bytes: it counts as moved and is never rewritten.
+// After the failure at each step, a disk that loses bytes and says nothing: the copy read back differs.
 TEST(Deplacement, UneEtapeQuiEchoueNeLaissePasDeFichierAMoitieDeplace) {
     const std::vector<std::pair<std::string, std::string>> fichiers{
         {"DMF-123.ADI", "adif"},
         {"DMF-123.txt", Fichier_De({A, B})},
         {"Liste_Activite.txt", Fichier_De({Halloy})}};
-    for (std::size_t echec = 0, etapes = 1; echec <= etapes; ++echec) {
+    for (std::size_t echec = 0, etapes = 1; echec <= etapes + 1; ++echec) {
         Dossier_Temporaire installation, donnees;
         for (const auto& [nom, octets] : fichiers) {
             installation.Ecrire(nom, octets);
@@ -25,7 +26,8 @@ TEST(Deplacement, UneEtapeQuiEchoueNeLaissePasDeFichierAMoitieDeplace) {
         const auto noms = Fichiers_De_Donnees(installation.Chemin());
         ASSERT_EQ(noms,
                   (std::vector<std::filesystem::path>{"DMF-123.ADI", "DMF-123.txt", "Liste_Activite.txt"}));
-        Fichiers_Defaillants fs(echec);
+        Fichiers_Defaillants fs(echec > etapes ? 0 : echec, echec > etapes ? 3 : SIZE_MAX);
+        fs.muet = echec > etapes;
         const auto resultat = Deplacer_Fichiers(fs, installation.Chemin(), donnees.Chemin(), noms);
         etapes = echec == 0 ? fs.Operations() : etapes;
         const bool deplaces = resultat.issue == Resultat_Deplacement::Issue::Deplaces;
@@ -41,17 +43,4 @@ TEST(Deplacement, UneEtapeQuiEchoueNeLaissePasDeFichierAMoitieDeplace) {
         std::filesystem::remove(installation.Fichier("Liste_Activite.txt"));
         EXPECT_TRUE(Fichiers_De_Donnees(installation.Chemin()).empty());
     }
-}
-
-// A disk that drops a file's last byte and reports success: the copy read back differs, nothing moves.
-TEST(Deplacement, UneCopieQuiNeSeRelitPasPareilNeDeplaceRien) {
-    Dossier_Temporaire installation, donnees;
-    installation.Ecrire("Liste_Activite.txt", Fichier_De({Halloy}));
-    Fichiers_Defaillants disque;
-    disque.menteur = true;
-    EXPECT_EQ(
-        Deplacer_Fichiers(disque, installation.Chemin(), donnees.Chemin(), {"Liste_Activite.txt"}).issue,
-        Resultat_Deplacement::Issue::Echec);
-    EXPECT_EQ(installation.Lire("Liste_Activite.txt"), Fichier_De({Halloy}));
-    EXPECT_TRUE(std::filesystem::is_empty(donnees.Chemin()));
 }

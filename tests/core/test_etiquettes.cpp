@@ -1,3 +1,4 @@
+#include "Imprimante_Enregistreuse.h"
 #include "core/Etiquettes.h"
 
 #include <gtest/gtest.h>
@@ -27,29 +28,6 @@ std::string Mm(std::initializer_list<double> valeurs) {
 const Valeurs_Communes Communes{"DMF-123 ", "Ch\xE2teau de Halloy", "5590", "Halloy", "ON4XYZ", " FT-991", "DIPOLE"};
 const auto A = Disposition::A;
 const auto Fr = Modele::Francais, En = Modele::Anglais;
-
-class Enregistreur final : public Imprimante_Lignes {
-public:
-    std::vector<std::string> appels;
-    std::string Police() const override { return m_police; }
-    void Police(std::string_view nom) override { appels.push_back("police " + (m_police = nom)); }
-    double Taille() const override { return m_taille; }
-    void Taille(double t) override { appels.push_back("taille " + std::to_string(static_cast<int>(m_taille = t))); }
-    bool Gras() const override { return m_gras; }
-    void Gras(bool gras) override { appels.push_back((m_gras = gras) ? "gras 1" : "gras 0"); }
-    void Ligne(std::string_view texte) override { appels.push_back("ligne " + std::string(texte)); }
-    bool Fin_Document() override { return appels.push_back("fin"), true; }
-    void Annuler_Document() override { appels.push_back("annule"); }
-    void Debut_Serie(Papier_mm) override {}
-    bool Fin_Serie() override { return true; }
-    Rectangle_mm Zone_Imprimable(Papier_mm) const override { return {}; }
-    void Texte(double x, double y, std::string_view texte) override { appels.push_back("texte " + Mm({x, y}) + " " + std::string(texte)); }
-    void Cadre(const Rectangle_mm&, bool gris) override { appels.push_back(gris ? "cadre gris" : "cadre noir"); }
-private:
-    std::string m_police = "Arial";
-    double m_taille = 9;
-    bool m_gras = false;
-};
 
 } // namespace
 
@@ -179,11 +157,11 @@ TEST(Etiquettes, ImpressionDesFeuilles) {
         std::vector<std::string> questions; long fins, textes;
         std::vector<std::string> debut, apres_fin; // the first operations; those from the end of the first job
     };
-    const std::vector<std::string> Fin{"fin", "gras 0", "taille 9", "police Arial"};
+    const std::vector<std::string> Fin{"fin", "gras 0", "taille 10", "police Arial"};
     const std::string Titre_A = "texte 5.65 17.72    Confirme le QSO avec F1ABC 75";
     const auto L7162 = Format_Etiquette::L7162;
     const Cas table[] = {
-        {"vide", 0, {}, {}, {}, 0, 0, {"police Courier New", "gras 0", "taille 9", "police Arial"}, {}},
+        {"vide", 0, {}, {}, {}, 0, 0, {"police Courier New", "gras 0", "taille 10", "police Arial"}, {}},
         {"16", 16, {L7162, Fr, true}, {}, {}, 1, 96, {"police Courier New", "taille 13", "gras 1", Titre_A, "taille 10",
          "texte 5.65 22.04 " + B(10) + "DMF-123  Ch\xE2teau de Halloy", "gras 0"}, Fin},
         {"17", 17, {}, {}, {}, 2, 108, {}, {"fin", "taille 13", "gras 1", "texte 5.65 17.72   Confirme le QSO avec  F17ABC 75"}},
@@ -193,12 +171,13 @@ TEST(Etiquettes, ImpressionDesFeuilles) {
         // From the fourth label: the first QSO on the right of row 2, nothing before it.
         {"depuis la 4e", 1, {L7162, Fr, false, 4}, {}, {}, 1, 6,
          {"police Courier New", "taille 13", "gras 1", "texte 107.25 51.62    Confirme le QSO avec F1ABC 75"}, Fin},
-        {"apercu", 1, {L7162, Fr, false, 1, {}, Contours::Gris}, {}, {}, 1, 12, {"police Courier New", "cadre gris", "cadre gris"}, Fin},
+        {"apercu", 1, {L7162, Fr, false, 1, {}, Contours::Gris}, {}, {}, 1, 12,
+         {"police Courier New", "cadre 4.65 12.90 99.10 33.90 gris", "cadre 106.25 12.90 99.10 33.90 gris"}, Fin},
     };
     for (const auto& c : table) {
         std::vector<std::string> lignes, questions;
         for (int n = 1; n <= c.etiquettes; ++n) lignes.push_back(Sel("F" + std::to_string(n) + "ABC"));
-        Enregistreur imprimante;
+        Imprimante_Enregistreuse imprimante;
         Imprimer_Etiquettes(imprimante, Pages_Etiquettes(lignes, Communes, c.choix), c.choix, [&](std::string_view q) {
             return questions.emplace_back(q), c.reponses.at(questions.size() - 1); });
         const auto& a = imprimante.appels;

@@ -124,24 +124,24 @@ Scenario Fenetre([](Environnement_Test& env) {
          env.impression.imprimante.refuse = a == "refusee"; env.impression.imprimante.marges_minimales = a == "marges" ? 5 : 0; }},
     {"imprime", [](QWidget*, Environnement_Test& env, const QString& a) {
          QCOMPARE(env.impression.dialogues, a.section(' ', 0, 0).toInt());
-         QCOMPARE(Textes(env.impression.imprimante.appels), a.endsWith(" B") ? Run_B : QStringList());
-         const QStringList& appels = env.impression.imprimante.appels; // a real run draws no outline
+         QCOMPARE(Textes(Appels(env.impression.imprimante)), a.endsWith(" B") ? Run_B : QStringList());
+         const QStringList appels = Appels(env.impression.imprimante); // a real run draws no outline
          QVERIFY(a.endsWith(" B") ? appels.filter("cadre").isEmpty() : appels.isEmpty()); }},
     {"apercu", [](QWidget*, Environnement_Test& env, const QString&) { // the same texts, and grey outlines
          QVERIFY(env.impression.apercus == QStringList{"Aperçu des étiquettes"} && env.impression.dialogues == 1);
-         QCOMPARE(Textes(env.impression.apercu.appels), Run_B);
-         QCOMPARE(env.impression.apercu.appels.filter(QRegularExpression("^cadre .* gris$")).size(), 16); }},
+         QCOMPARE(Textes(Appels(env.impression.apercu)), Run_B);
+         QCOMPARE(Appels(env.impression.apercu).filter(QRegularExpression("^cadre .* gris$")).size(), 16); }},
     {"premiers", [](QWidget*, Environnement_Test& env, const QString& attendus) {
-         QStringList vus; const QStringList& a = env.impression.imprimante.appels; // where each run's first text stands
+         QStringList vus; const QStringList a = Appels(env.impression.imprimante); // where each run's first text stands
          for (qsizetype i = 0; i < a.size(); ++i) if (a[i] == "police Courier New") vus << Textes(a.mid(i)).value(0).section(' ', 1, 2);
          QCOMPARE(vus.join('|'), attendus); }},
     {"essai", [](QWidget*, Environnement_Test& env, const QString&) { // labels 16 and 1 moved by the offsets
-         const QStringList& a = env.impression.imprimante.appels;
+         const QStringList a = Appels(env.impression.imprimante);
          QVERIFY(env.impression.dialogues == 1 && a.count("fin") == 1 && Textes(a).size() == 16 * 7);
          QCOMPARE(a.filter(QRegularExpression("^cadre .* noir$")).value(15), "cadre 108.25 248.70 99.10 33.90 noir");
          QVERIFY(a.contains("texte 103.06 14.75 1") && a.contains("texte 7.65 16.22    Confirme le QSO avec F9ZZZ 35")); }},
     {"fins", [](QWidget*, Environnement_Test& env, const QString& n) {
-         QCOMPARE(env.impression.imprimante.appels.count("fin"), n.toInt()); }}});
+         QCOMPARE(Appels(env.impression.imprimante).count("fin"), n.toInt()); }}});
 // clang-format on
 
 } // namespace

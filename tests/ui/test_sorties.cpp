@@ -91,11 +91,11 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
          env.impression.accepter = a != "annulee"; env.impression.imprimante.refuse = a == "refusee"; }},
     {"imprime", [](QWidget*, E& env, const QString& a) {
          QCOMPARE(env.impression.dialogues, a.section(' ', 0, 0).toInt());
-         QCOMPARE(env.impression.imprimante.appels, a.endsWith("rapport") ? Imprime : QStringList());
+         QCOMPARE(Appels(env.impression.imprimante), a.endsWith("rapport") ? Imprime : QStringList());
          env.impression.imprimante.appels.clear(); }},
     {"apercu", [](QWidget*, E& env, const QString&) {
          QCOMPARE(env.impression.apercus, QStringList{"Aperçu du log de l'activité"});
-         QCOMPARE(env.impression.apercu.appels, Imprime); }},
+         QCOMPARE(Appels(env.impression.apercu), Imprime); }},
     {"affiche", [](QWidget* f, E&, const QString& a) {
          QWidget* vue = Affiche(f);
          QVERIFY(vue && vue->isVisible() && !vue->isModal() && !vue->isMinimized());
