@@ -179,7 +179,7 @@ void Setup::Construire() {
     fenetre->setSpacing(12);
     fenetre->addWidget(frame1);
     fenetre->addLayout(boutons);
-    resize(sizeHint().expandedTo(QSize(860, 0)));
+    Dimensionner(this, sizeHint().expandedTo(QSize(860, 0)));
 }
 
 QLineEdit* Setup::Champ(Champ_Setup champ) const {
