@@ -98,13 +98,16 @@ void Verifier(QWidget* fenetre, Environnement_Test& env, const QString& attendu)
 }
 
 // Every window the operator sees lies inside the screen's available area, with room above for a desktop's
-// title bar, which the offscreen screen does not draw.
+// title bar, and could still on a desktop whose panel takes part of the screen: the offscreen screen draws
+// neither.
 void Verifier_Ecran() {
-    constexpr int Barre_De_Titre = 32;
+    const QSize bureau(16, 32 + 30); // frame and title bar, then a panel
     for (const QWidget* w : QApplication::topLevelWidgets()) {
         if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip) {
             const QRect zone = w->screen()->availableGeometry(), cadre = w->frameGeometry();
-            QVERIFY2(zone.contains(cadre) && cadre.height() + Barre_De_Titre <= zone.height(),
+            const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize()) + bureau;
+            QVERIFY2(zone.contains(cadre) && cadre.height() + 32 <= zone.height() &&
+                         minimum.width() <= zone.width() && minimum.height() <= zone.height(),
                      qPrintable(w->objectName() + " off the screen: " + QDebug::toString(cadre)));
         }
     }
