@@ -202,7 +202,10 @@ const std::map<QString, Scenario::Verbe> Verbes{
          QCOMPARE(env.Reglages_Relus().Lire("Chemin Repertoire"), QDir::toNativeSeparators(env.Dossier()));
          const QPoint ecart = f->frameGeometry().center() - f->screen()->geometry().center();
          QVERIFY2(std::abs(ecart.x()) <= 3 && std::abs(ecart.y()) <= 3, qPrintable(QDebug::toString(ecart)));
-         QCOMPARE(Table_Des_Controles(f), Table_Attendue(Table_Setup)); }},
+         QCOMPARE(Table_Des_Controles(f), Table_Attendue(Table_Setup));
+         // A 35-character activity type in capitals shows whole.
+         const auto* type = f->findChild<QLineEdit*>("Type_Activite");
+         QVERIFY(type->width() > type->fontMetrics().horizontalAdvance("ACTIVATION DU CHATEAU ET DU MOULIN X") + 8); }},
     // The program built on 01/12/2026; the clock's UTC and its local offset in minutes.
     {"horloge", [](QWidget*, E& env, const QString& a) { env.services().date_construction = QDate(2026, 12, 1);
          env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
@@ -232,7 +235,7 @@ const std::map<QString, Scenario::Verbe> Verbes{
          QTest::mouseClick(setup.findChild<QPushButton*>("Saisie_des_QSO"), Qt::LeftButton);
          QApplication::setFont(police);
          QCOMPARE(lue, a.section(' ', 1));
-         QVERIFY(entiere);
+         QVERIFY(entiere && setup.screen()->availableGeometry().contains(setup.frameGeometry()));
          QCOMPARE(defile, setup.screen()->availableGeometry().width() < 1366); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
          QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}};
