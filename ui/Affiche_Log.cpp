@@ -34,8 +34,8 @@ Affiche_Log::Affiche_Log(Services& services, const Activation_Affichee& activati
     page->addWidget(m_label3);
     page->addWidget(frame2, 1);
 
-    // Room for the 106 columns of the header and the list's scroll bar, within the screen.
-    const int largeur = m_liste_qso->fontMetrics().horizontalAdvance(QString(112, QLatin1Char('0'))) + 60;
+    // Room for the 111 columns of a list line, the frames and the list's scroll bar, within the screen.
+    const int largeur = m_liste_qso->fontMetrics().horizontalAdvance(QString(115, QLatin1Char('0'))) + 60;
     Dimensionner(this, {largeur, 600});
     Charger(activation);
 }
