@@ -14,89 +14,92 @@
 #include <QTest>
 #include <QtWidgets>
 
+namespace {
+
+QString rigctld, rigctl, adresse;
+QProcess* serveur = nullptr;
+QElapsedTimer depuis; // the last stop or start of rigctld
+std::unique_ptr<Radio_Hamlib> radio;
+Activation_Test activation;
+using E = Environnement_Test;
+
+bool Ecoute() {
+    QTcpSocket essai;
+    essai.connectToHost(QHostAddress::LocalHost, adresse.section(':', 1).toUShort());
+    return essai.waitForConnected(200);
+}
+
+void Demarrer() {
+    depuis.start();
+    serveur->start(rigctld, {"-m", "1", "-T", "127.0.0.1", "-t", adresse.section(':', 1)});
+    QVERIFY(serveur->waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(Ecoute(), 5000);
+}
+
+const QString Coupee = "Radio : pas de réponse (liaison impossible ou coupée)";
+
+// clang-format off
+const std::vector<Cas> Boucle{
+    // A new rigctld's dummy starts on 145 MHz FM: the first reading after reconnecting applies.
+    {.nom = "suivie, arretee, reprise", .reglages = {"Radio Modele=2"},
+     .etapes = {"regler 7030000 CW", "attendre 5000 Mode_Q=CW", "?Bande_Q=7", "> F1ABC\r[+]",
+         "regler 14250000 USB", "attendre 5000 Mode_Q=SSB", "?Bande_Q=14", "?Etat_Radio=Radio : 14,250 MHz USB",
+         "> F2ABC\r[+]", "arreter", "> G4ABC\rjohn\r", "attendre 3000 Etat_Radio=" + Coupee, "> [+]", "demarrer",
+         "attendre 6000 Etat_Radio=Radio : 145,000 MHz FM"},
+     .attendus = {"Bande_Q=144", "Mode_Q=FM"},
+     .fichiers_apres = {{"DMF-123.txt", Ligne("01/03/24 14:25 F1ABC - - 599 599 CW 7") +
+         Ligne("01/03/24 14:25 F2ABC - - 59 59 SSB 14") + Ligne("01/03/24 14:25 G4ABC - JOHN 59 59 SSB 14")}}},
+};
+
+Scenario Fenetre([](E& env) {
+    radio = std::make_unique<Radio_Hamlib>();
+    env.services().radio = radio.get();
+    env.reglages().Ecrire("Radio Port", adresse);
+    return std::make_unique<Saisie_QSO>(env.services(), activation); }, {
+    {"demarrer", [](QWidget*, E&, const QString&) { Demarrer(); }},
+    {"arreter", [](QWidget*, E&, const QString&) {
+         depuis.start();
+         serveur->terminate();
+         QVERIFY(serveur->waitForFinished()); }},
+    {"regler", [](QWidget*, E&, const QString& a) {
+         QCOMPARE(QProcess::execute(rigctl, {"-m", "2", "-r", adresse, "F", a.section(' ', 0, 0), "M",
+                                             a.section(' ', 1), "0"}), 0); }},
+    // "attendre 3000 Nom=texte": the control shows the text within that many ms of the last stop or start.
+    {"attendre", [](QWidget* f, E&, const QString& a) {
+         QObject* c = f->findChild<QObject*>(a.section(' ', 1).section('=', 0, 0));
+         const auto texte = [c] { auto* l = qobject_cast<QLabel*>(c);
+             return l ? l->text() : qobject_cast<QComboBox*>(c)->currentText(); };
+         QTRY_COMPARE_WITH_TIMEOUT(texte(), a.section(' ', 1).section('=', 1),
+                                   static_cast<int>(a.section(' ', 0, 0).toLongLong() - depuis.elapsed())); }}});
+// clang-format on
+
+} // namespace
+
 class Test_Rigctld : public QObject {
     Q_OBJECT
 
-    QString m_rigctld, m_rigctl, m_adresse;
     QProcess m_serveur;
-
-    void Demarrer() {
-        m_serveur.start(m_rigctld, {"-m", "1", "-T", "127.0.0.1", "-t", m_adresse.section(':', 1)});
-        QVERIFY(m_serveur.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(Ecoute(), 5000);
-    }
-    bool Ecoute() const {
-        QTcpSocket essai;
-        essai.connectToHost(QHostAddress::LocalHost, m_adresse.section(':', 1).toUShort());
-        return essai.waitForConnected(200);
-    }
-    void Regler(const QString& hertz, const QString& mode) {
-        QCOMPARE(QProcess::execute(m_rigctl, {"-m", "2", "-r", m_adresse, "F", hertz, "M", mode, "0"}), 0);
-    }
 
 private Q_SLOTS:
     void initTestCase() {
-        m_rigctld = QStandardPaths::findExecutable("rigctld");
-        m_rigctl = QStandardPaths::findExecutable("rigctl");
-        if (m_rigctld.isEmpty() || m_rigctl.isEmpty()) {
+        rigctld = QStandardPaths::findExecutable("rigctld");
+        rigctl = QStandardPaths::findExecutable("rigctl");
+        if (rigctld.isEmpty() || rigctl.isEmpty()) {
             QSKIP("rigctld or rigctl not found: install Hamlib's tools (Debian: libhamlib-utils)");
         }
         QTcpServer libre; // a port free now on the loopback address
         QVERIFY(libre.listen(QHostAddress::LocalHost));
-        m_adresse = "127.0.0.1:" + QString::number(libre.serverPort());
+        adresse = "127.0.0.1:" + QString::number(libre.serverPort());
+        serveur = &m_serveur;
     }
-    void cleanupTestCase() {
-        if (m_serveur.state() != QProcess::NotRunning) {
-            m_serveur.kill();
-            m_serveur.waitForFinished();
-        }
+    void init() { Demarrer(); }
+    void cleanup() {
+        radio.reset();
+        m_serveur.kill();
+        m_serveur.waitForFinished();
     }
-
-    void suivie_arretee_reprise() {
-        Demarrer();
-        Environnement_Test env;
-        env.reglages().Ecrire("Radio Modele", "2");
-        env.reglages().Ecrire("Radio Port", m_adresse);
-        Radio_Hamlib radio;
-        env.services().radio = &radio;
-        Activation_Test activation;
-        Saisie_QSO fenetre(env.services(), activation);
-        fenetre.show();
-        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
-        const auto* bande = fenetre.findChild<QComboBox*>("Bande_Q");
-        const auto* mode = fenetre.findChild<QComboBox*>("Mode_Q");
-        const auto* etat = fenetre.findChild<QLabel*>("Etat_Radio");
-
-        Regler("7030000", "CW");
-        QTRY_COMPARE_WITH_TIMEOUT(bande->currentText() + ' ' + mode->currentText(), QString("7 CW"), 5000);
-        Taper("F1ABC\r[+]");
-        Regler("14250000", "USB");
-        QTRY_COMPARE_WITH_TIMEOUT(bande->currentText() + ' ' + mode->currentText(), QString("14 SSB"), 5000);
-        QCOMPARE(etat->text(), QString("Radio : 14,250 MHz USB"));
-        Taper("F2ABC\r[+]");
-
-        QElapsedTimer arret;
-        arret.start();
-        m_serveur.terminate();
-        QVERIFY(m_serveur.waitForFinished());
-        Taper("G4ABC\rjohn\r");
-        QTRY_COMPARE_WITH_TIMEOUT(etat->text(),
-                                  QString("Radio : pas de réponse (liaison impossible ou coupée)"),
-                                  static_cast<int>(3000 - arret.elapsed()));
-        Taper("[+]");
-        QCOMPARE(env.Lire_Fichier("DMF-123.txt"), Ligne("01/03/24 14:25 F1ABC - - 599 599 CW 7") +
-                                                      Ligne("01/03/24 14:25 F2ABC - - 59 59 SSB 14") +
-                                                      Ligne("01/03/24 14:25 G4ABC - JOHN 59 59 SSB 14"));
-
-        // A new rigctld's dummy starts on 145 MHz FM: the first reading after reconnecting applies.
-        QElapsedTimer reprise;
-        reprise.start();
-        Demarrer();
-        QTRY_COMPARE_WITH_TIMEOUT(etat->text(), QString("Radio : 145,000 MHz FM"),
-                                  static_cast<int>(6000 - reprise.elapsed()));
-        QCOMPARE(bande->currentText() + ' ' + mode->currentText(), QString("144 FM"));
-        QVERIFY(env.messages.textes.isEmpty());
-    }
+    void boucle_data() { Scenario::Lignes(Boucle); }
+    void boucle() { Fenetre.Jouer(Boucle); }
 };
 
 QTEST_MAIN(Test_Rigctld)
