@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 using namespace Maravel;
 
@@ -62,13 +63,8 @@ TEST(Radio, FrequenceLueEtAffichee) {
 
 // One radio's readings in turn, and what each puts into the window's band and mode ("-": nothing).
 TEST(Radio, SeulsLesChangementsSontSuivis) {
-    struct Pas {
-        double hertz;
-        const char* mode;
-        bool premiere, suspendu;
-        const char *bande_attendue, *mode_attendu;
-    };
-    const Pas pas[] = {
+    // Frequency, mode, first reading, suspended; the band and mode expected.
+    const std::tuple<double, const char*, bool, bool, const char*, const char*> pas[] = {
         {7030000, "CW", true, false, "7", "CW"},      // the first reading is a change
         {7040000, "CW", false, false, "-", "-"},      // tuned within the band: what was typed stays
         {14250000, "USB", false, false, "14", "SSB"}, //
@@ -84,10 +80,11 @@ TEST(Radio, SeulsLesChangementsSontSuivis) {
         {7030000, "CW", false, false, "7", "CW"},     // ...still a change
     };
     Suivi_Radio suivi;
-    for (std::size_t i = 0; i < std::size(pas); ++i) {
-        const auto changement = suivi.Lire({pas[i].hertz, pas[i].mode, pas[i].premiere}, pas[i].suspendu);
+    int numero = 0;
+    for (const auto& [hertz, mode, premiere, suspendu, bande_attendue, mode_attendu] : pas) {
+        const auto changement = suivi.Lire({hertz, mode, premiere}, suspendu);
         EXPECT_EQ(Vu(changement.bande) + ' ' + Vu(changement.mode),
-                  std::string(pas[i].bande_attendue) + ' ' + pas[i].mode_attendu)
-            << "reading " << i + 1;
+                  std::string(bande_attendue) + ' ' + mode_attendu)
+            << "reading " << ++numero;
     }
 }
