@@ -39,15 +39,14 @@ bool Touche_Validation(const QKeyEvent* touche) {
     }
 }
 
-// The list's entry that the text names, or none, with the text as it stands.
+// The list's entry that the text names, or none, with the text as it stands. A text being typed is left
+// alone, caret and selection included.
 void Montrer_Texte(QComboBox* liste, const QString& texte) {
-    const int indice = liste->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (liste->currentIndex() != indice) {
-        liste->setCurrentIndex(indice);
+    if (liste->currentText() == texte) {
+        return;
     }
-    if (liste->currentText() != texte) {
-        liste->setEditText(texte);
-    }
+    liste->setCurrentIndex(liste->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    liste->setEditText(texte);
 }
 
 } // namespace
