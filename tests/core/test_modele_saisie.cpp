@@ -444,11 +444,11 @@ const std::vector<Cas> Edition{
      .etapes = {"clic Ajout_QSO", "clic Liste_QSO 4", "clic Edite_QSO", "?Status=", "?Indi_Q=DL1ABC", "?Dpt_Q=",
          "?Prenom_Q=HANS", "clic Liste_QSO 2", "Observation_Q> qrp[F9]"},
      .fichiers_apres = {{Log, Qso(1) + Jumeau + Qso(3) + Ligne("01/03/24 10:00 DL1ABC - HANS 59 59 SSB 14 | QRP")}}},
-    // A delete answered No enables recovery; one that fails (the log changed on the disk) leaves nothing
-    // to recover; a later delete answered No keeps the deleted QSO recoverable. The only QSO deleted,
-    // there is no current line any more.
+    // A delete answered No enables recovery and drops the entry in progress; one that fails (the log changed
+    // on the disk) leaves nothing to recover; a later delete answered No keeps the deleted QSO recoverable.
+    // The only QSO deleted, there is no current line any more.
     {.nom = "suppressions refusees, echouees, et recuperation refusee", .fichiers = {{Log, Log_De(3)}},
-     .etapes = {"non", "clic Efface_QSO", "?Recupere: actif", "log 2", "oui", "clic Efface_QSO", "clic Recupere",
+     .etapes = {"> F9ABC", "non", "clic Efface_QSO", "?Indi_Q=", "?Recupere: actif", "log 2", "oui", "clic Efface_QSO", "clic Recupere",
          "?Recupere: inactif", "oui", "clic Efface_QSO", "non", "clic Efface_QSO", "non", "clic Recupere", "oui",
          "clic Efface_QSO", "clic Edite_QSO"}, .messages = {"Voulez vous effacer le QSO avec F3ABC ?",
          "Voulez vous effacer le QSO avec F3ABC ?", "Ce QSO n'est plus à sa place dans le log...",
