@@ -333,9 +333,6 @@ void Saisie_QSO::Construire_Menus() {
     std::tie(m_mnu_refrappe_non, m_mnu_refrappe_oui) =
         paire(sous_menu(setup, "Mnu_Refrappe", QStringLiteral("Mode Refrappe")), "Mnu_Refrappe_Non",
               QStringLiteral("NON"), "Mnu_Refrappe_Oui", QStringLiteral("OUI"));
-    m_mnu_utc_oui->setChecked(true);
-    m_mnu_diff_non->setChecked(true);
-    m_mnu_refrappe_non->setChecked(true);
     using M = Maravel::Modele_Saisie;
     for (const auto& [item, choix, valeur] : {std::tuple{m_mnu_utc_oui, &M::Choisir_UTC, true},
                                               {m_mnu_utc_non, &M::Choisir_UTC, false},

@@ -470,6 +470,12 @@ const std::vector<Cas> Edition{
      .fichiers_apres = {{Log, Ligne("31/12/99 23:59 G4BBB - JOHN 59 59 SSB 3.5") +
          Ligne("02/01/00 08:00 G4AAA - JOHN 59 59 SSB 3.5") + Ligne("02/01/00 08:00 G4CCC - JOHN 59 59 SSB 3.5") +
          Ligne("01/02/00 07:00 G4AAA - JOHN 59 59 SSB 3.5")}, {Memoire, "G4BBB           JOHN\r\nG4AAA           JOHN\r\nG4CCC           JOHN\r\n"}}},
+    // "Inserer un QSO" during an edit inserts the edited QSO as a new one, without a duplicate check, and the
+    // edit's end brings the activation's band and mode back.
+    {.nom = "insertion pendant une edition", .fichiers = {{Log, Qso(1) + Qso7_CW}}, .etapes = {"clic Edite_QSO",
+         "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO", "> \r", "Heure_Q> 1008", "Observation_Q> [F9]"},
+     .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "Status=", "Num_Q=4"},
+     .fichiers_apres = {{Log, Qso(1) + Qso7_CW + Ligne("01/03/24 10:08 F7ABC 75 JEAN 599 599 CW 7 | PORTABLE")}}},
     {.nom = "edition apres une recuperation qui decale les numeros", .fichiers = {{Log, Log_De(4)}},
      .etapes = {"clic Liste_QSO 2", "oui", "clic Efface_QSO", "clic Liste_QSO 3", "clic Edite_QSO", "oui",
          "clic Recupere", "Observation_Q> qrp[+]"}, .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
