@@ -175,6 +175,8 @@ void Banc::Etape(const std::string& etape) {
         m->Charger(activite);
     } else if (nom == "activation") {
         activite = reste;
+    } else if (nom == "changer") { // "Saisie des QSO" on another activation
+        m->Changer_Activation(activite = reste);
     } else if (nom == "log") {
         dossier.Ecrire(activite + ".txt", Log_De(std::stoi(reste)));
     } else if (nom == "dossier") { // a folder where a file should be: no write can reach it
@@ -395,9 +397,9 @@ const std::vector<Cas> Saisie{
     Validation_Refusee("departement de 3", "Dpt_Q", "751", {}, "2 caractères pour le département"),
     Validation_Refusee("mode de 5", "Mode_Q", "PSK31", {}, "3 caracteres maxi"),
     Validation_Refusee("bande de 4", "Bande_Q", "1296", {}, "3 caracteres maxi"),
-    // What is typed is what is logged, in the window's own activation; a QSO on disk comes first.
+    // What is typed is what is logged, blanks around it apart.
     {.nom = "mode et bande tapes: loges tels quels, indice -1", .etapes = {"Bande_Q> 2\r", "> cw\r", "?Mode_Q=cw",
-         "?Bande_Q=2", "?$Bande Activite=-1", "?$Mode Activite=-1", "?QRKR_Q=59", "> G4ABC\r[F9]", "Bande_Q> 5\r",
+         "?Bande_Q=2", "?$Bande Activite=-1", "?$Mode Activite=-1", "?QRKR_Q=59", ">  G4ABC\r[F9]", "Bande_Q> 5\r",
          "> s\r", "?Mode_Q=s", "?Bande_Q=5", "> G5ABC\r[F9]"},
      .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 cw 2 |") + Ligne("01/03/24 14:25 G5ABC - - 59 59 s 5 |")}}},
     {.nom = "memoire illisible: le QSO ecrit, puis l'avertissement", .etapes = {"dossier Liste_Prenom.txt", "> G4ABC\rjohn[F9]"},
@@ -476,9 +478,14 @@ const std::vector<Cas> Edition{
          "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO", "> \r", "Heure_Q> 1008", "Observation_Q> [F9]"},
      .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "Status=", "Num_Q=4"},
      .fichiers_apres = {{Log, Qso(1) + Qso7_CW + Ligne("01/03/24 10:08 F7ABC 75 JEAN 599 599 CW 7 | PORTABLE")}}},
+    // Another activation: the entry in progress is dropped, and nothing deleted from the first log is offered.
+    {.nom = "autre activation", .fichiers = {{Log, Log_De(2)}}, .etapes = {"oui", "clic Efface_QSO", "> G4ABC",
+         "changer DMF-456", "?Indi_Q=", "?Recupere: inactif", "clic Recupere"},
+     .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
+         "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme."}},
     {.nom = "edition apres une recuperation qui decale les numeros", .fichiers = {{Log, Log_De(4)}},
      .etapes = {"clic Liste_QSO 2", "oui", "clic Efface_QSO", "clic Liste_QSO 3", "clic Edite_QSO", "oui",
-         "clic Recupere", "Observation_Q> qrp[+]"}, .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
+         "clic Recupere", "?Num_Q=03", "Observation_Q> qrp[+]"}, .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
          "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB"},
      .fichiers_apres = {{Log, Log_De(3) + Qso(4, "QRP")}}},
 };

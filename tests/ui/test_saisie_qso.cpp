@@ -91,7 +91,7 @@ const std::vector<Cas> Saisie{
      .attendus = {"Date_Q=", "Date_Q: visible"},
      .fichiers_apres = {{Log, Ligne("01/03/24 14:25 DL1ABC - HANS 59 59 SSB 3.5")}}},
     {.nom = "bande et mode: l'indice choisi, -1 pour un texte tape, les rapports du mode",
-     .etapes = {"Bande_Q> 144\r", "?$Bande Activite=10", "?focus=Mode_Q", "?Mode_Q: vert", "Mode_Q> CW\r",
+     .etapes = {"Bande_Q> 144\r", "?$Bande Activite=10", "?focus=Mode_Q", "?Mode_Q: vert", "?Indi_Q: jaune", "> CW\r",
          "?$Mode Activite=1", "?QRKR_Q QRKE_Q=599", "?focus=Indi_Q", "?Indi_Q: vert", "Bande_Q> 7\r",
          "?$Bande Activite=2", "Mode_Q> cw\r", "?$Mode Activite=-1", "?QRKR_Q QRKE_Q=59", "Mode_Q> RTTY\r",
          "Bande_Q> 1296\r", "?focus=Bande_Q", "Mode_Q> PSK31\r", "?focus=Mode_Q"}, .messages = {"3 caracteres maxi",
@@ -111,9 +111,11 @@ const std::vector<Cas> Saisie{
                         {Memoire, "G4ABC           WEI\xDF" "ENBACHHOFER\r\n"}}},
     {.nom = "retour arriere sans separateur ajoute", .etapes = {"menu Mnu_Diff_Oui", "clic Date_Q", "> 0103[Retour]",
          "?Date_Q=01/0", "> [Retour][Retour]", "?Date_Q=01", "clic Heure_Q", "> 14[Retour]"}, .attendus = {"Heure_Q=1"}},
-    {.nom = "tabulation dans l'ordre de la marche par Entree", .fichiers = {{Log, Qso(1)}},
-     .etapes = {"clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
-         "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Recherche Bande_Q Mode_Q Indi_Q"}},
+    // Tab moves on without typing anything, even in retype mode; the status line shows an insertion.
+    {.nom = "tabulation dans l'ordre de la marche par Entree", .fichiers = {{Log, Qso(1)}}, .etapes = {"menu Mnu_Refrappe_Oui",
+         "clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
+         "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Recherche Bande_Q Mode_Q Indi_Q", "clic Ajout_QSO"},
+     .attendus = {"Indi_Q=F1ABC", "Dpt_Q=75", "Status=Mode Ajout d'un QSO"}},
 };
 
 const std::vector<Cas> Edition{
