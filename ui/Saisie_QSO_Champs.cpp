@@ -115,8 +115,13 @@ bool Saisie_QSO::eventFilter(QObject* objet, QEvent* evenement) {
                                 : !indicatif && Touche_Validation(touche) ? Touche_Saisie::Validation
                                 : touche->key() == Qt::Key_Backspace      ? Touche_Saisie::Retour
                                                                           : Touche_Saisie::Autre;
+    const std::string avant = m_modele.Champ(champ).texte;
     const bool consommee = m_modele.Touche(champ, sorte);
-    Afficher();
+    // A key the model lets through changes at most the field's own text (a separator, the retype rule):
+    // the rest of the window is shown again only when the model acted.
+    if (consommee || m_modele.Champ(champ).texte != avant) {
+        Afficher();
+    }
     return consommee || (indicatif && Majuscule_Tapee(m_indi_q, touche));
 }
 
