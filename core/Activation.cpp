@@ -59,6 +59,18 @@ constexpr std::string_view Message_Nom_De_Fichier =
     "Num\xE9ro d'activit\xE9 refus\xE9 : il sert de nom au fichier du log.\n"
     "Ni \\ / : * ? \" < > |, ni que des points, ni CON, AUX, NUL, COMn, LPTn.";
 
+// The log of these numbers would be a file of the program itself, on a case-blind file system too.
+constexpr std::string_view Message_Fichier_Du_Programme =
+    "Num\xE9ro d'activit\xE9 refus\xE9 : son log porterait le nom d'un fichier du programme.\n"
+    "Ni Temporaire, Temporaire6, Liste_Activite, ni Liste_Prenom (en majuscules ou en minuscules).";
+constexpr std::array<std::string_view, 4> Noms_Du_Programme{"TEMPORAIRE", "TEMPORAIRE6", "LISTE_ACTIVITE",
+                                                            "LISTE_PRENOM"};
+
+bool Nom_Du_Programme(std::string_view numero) {
+    const std::string majuscules = Majuscules_1252(Sans_Blancs(numero));
+    return std::ranges::find(Noms_Du_Programme, majuscules) != Noms_Du_Programme.end();
+}
+
 const Regle_Champ& Regle(Champ_Setup champ) {
     return Regles[static_cast<std::size_t>(champ)];
 }
@@ -223,7 +235,7 @@ bool Numero_Utilisable_Comme_Nom(std::string_view numero) {
     if (std::ranges::all_of(nom, [](char c) { return c == '.' || c == ' '; })) {
         return false;
     }
-    return !Nom_Reserve_Windows(nom);
+    return !Nom_Reserve_Windows(nom) && !Nom_Du_Programme(nom);
 }
 
 std::optional<std::string_view> Refus_Sur_Entree(Champ_Setup champ, std::string_view texte) {
@@ -235,7 +247,7 @@ std::optional<std::string_view> Refus_Sur_Entree(Champ_Setup champ, std::string_
         return regle.vide;
     }
     if (champ == Champ_Setup::Num_Activite && !Numero_Utilisable_Comme_Nom(texte)) {
-        return Message_Nom_De_Fichier;
+        return Nom_Du_Programme(texte) ? Message_Fichier_Du_Programme : Message_Nom_De_Fichier;
     }
     return std::nullopt;
 }

@@ -40,7 +40,7 @@ ActivationRecord Lire_Ligne_Activite(std::string_view ligne);
 std::string_view Numero_Ligne_Activite(std::string_view ligne);
 
 // The whole list of activations in the data folder. A missing file is an empty list; every change is
-// a complete rewrite through `Temporaire.txt`, so a failure leaves the old list whole.
+// a complete rewrite through the scratch file, so a failure leaves the old list whole.
 class Liste_Activites {
 public:
     Liste_Activites(Systeme_Fichiers& fs, std::filesystem::path dossier);
@@ -71,7 +71,8 @@ Etat_Log Creer_Log_Si_Absent(Systeme_Fichiers& fs, const std::filesystem::path& 
                              std::string_view numero);
 
 // The activity number names the log file: characters a file name cannot hold, a name of only dots or
-// blanks and the device names Windows reserves are refused.
+// blanks, the device names Windows reserves and the names whose log would be one of the program's own
+// files are refused.
 bool Numero_Utilisable_Comme_Nom(std::string_view numero);
 
 enum class Champ_Setup {

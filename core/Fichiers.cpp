@@ -4,6 +4,7 @@
 #include "core/Texte1252.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <system_error>
 
@@ -21,13 +22,13 @@ std::FILE* Creer_Neuf(const std::filesystem::path& fichier) {
     return Plateforme::Creer_Exclusif(fichier);
 }
 
-bool Ecrire_Flux(std::FILE* flux, std::string_view contenu) {
+bool Ecrire_Flux(std::FILE* flux, std::string_view contenu, bool forcer = true) {
     if (flux == nullptr) {
         return false;
     }
     // An empty view may carry a null pointer, which fwrite must never receive.
     bool reussi = contenu.empty() || std::fwrite(contenu.data(), 1, contenu.size(), flux) == contenu.size();
-    reussi = Plateforme::Vers_Disque(flux) && reussi;
+    reussi = (forcer ? Plateforme::Vers_Disque(flux) : std::fflush(flux) == 0) && reussi;
     reussi = std::fclose(flux) == 0 && reussi;
     return reussi;
 }
@@ -40,6 +41,11 @@ std::filesystem::path Sans_Lien(const std::filesystem::path& fichier) {
     }
     auto cible = std::filesystem::weakly_canonical(fichier, erreur);
     return erreur ? fichier : cible;
+}
+
+// Callers read the cause of a failure in errno, whatever system the error code comes from.
+void Noter_Cause(std::error_code erreur) {
+    errno = erreur.default_error_condition().value();
 }
 
 } // namespace
@@ -127,6 +133,67 @@ bool Systeme_Fichiers_Reel::Tronquer(const std::filesystem::path& fichier, std::
     bool reussi = Plateforme::Tronquer(flux, taille);
     reussi = Plateforme::Vers_Disque(flux) && reussi;
     return std::fclose(flux) == 0 && reussi;
+}
+
+std::optional<std::vector<Systeme_Dossiers::Entree>>
+Systeme_Dossiers_Reel::Lister(const std::filesystem::path& dossier) {
+    std::vector<Entree> entrees;
+    std::error_code erreur;
+    std::filesystem::directory_iterator entree(dossier, erreur);
+    if (erreur) {
+        if (erreur == std::errc::no_such_file_or_directory) {
+            return entrees;
+        }
+        Noter_Cause(erreur);
+        return std::nullopt;
+    }
+    for (; entree != std::filesystem::directory_iterator(); entree.increment(erreur)) {
+        std::error_code type;
+        entrees.push_back(
+            {entree->path().filename(), entree->is_directory(type) && !entree->is_symlink(type)});
+    }
+    if (erreur) {
+        Noter_Cause(erreur);
+        return std::nullopt;
+    }
+    return entrees;
+}
+
+bool Systeme_Dossiers_Reel::Creer_Dossier(const std::filesystem::path& dossier) {
+    std::error_code erreur;
+    std::filesystem::create_directory(dossier, erreur);
+    if (erreur) {
+        Noter_Cause(erreur);
+        return false;
+    }
+    // A file of that name is no folder.
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(dossier, erreur))) {
+        errno = ENOTDIR;
+        return false;
+    }
+    return true;
+}
+
+bool Systeme_Dossiers_Reel::Deposer(const std::filesystem::path& fichier, std::string_view contenu) {
+    return Ecrire_Flux(Creer_Neuf(fichier), contenu, false);
+}
+
+bool Systeme_Dossiers_Reel::Forcer_Dossier(const std::filesystem::path& dossier) {
+    return Plateforme::Dossier_Entier_Vers_Disque(dossier);
+}
+
+bool Systeme_Dossiers_Reel::Renommer_Dossier(const std::filesystem::path& source,
+                                             const std::filesystem::path& cible) {
+    return Plateforme::Renommer_Sans_Remplacer(source, cible);
+}
+
+bool Systeme_Dossiers_Reel::Supprimer_Dossier(const std::filesystem::path& dossier) {
+    std::error_code erreur;
+    std::filesystem::remove_all(dossier, erreur);
+    if (erreur) {
+        Noter_Cause(erreur);
+    }
+    return !erreur;
 }
 
 std::vector<std::string> Decouper_Lignes(std::string_view contenu) {

@@ -39,6 +39,41 @@ public:
     virtual bool Tronquer(const std::filesystem::path& fichier, std::uintmax_t taille) = 0;
 };
 
+// What the daily backup needs beyond single files: folders, and many files forced to the disk at once
+// rather than one by one.
+class Systeme_Dossiers {
+public:
+    struct Entree {
+        std::filesystem::path nom;
+        bool dossier = false;
+    };
+
+    virtual ~Systeme_Dossiers() = default;
+    // The entries of a folder; none for a missing folder, nothing when it cannot be read.
+    virtual std::optional<std::vector<Entree>> Lister(const std::filesystem::path& dossier) = 0;
+    // True when the folder exists afterwards.
+    virtual bool Creer_Dossier(const std::filesystem::path& dossier) = 0;
+    // Creates the file anew as Ecrire does, but leaves it to Forcer_Dossier to reach the disk.
+    virtual bool Deposer(const std::filesystem::path& fichier, std::string_view contenu) = 0;
+    // Every file of the folder, and the folder's entries, on the disk.
+    virtual bool Forcer_Dossier(const std::filesystem::path& dossier) = 0;
+    // Fails when `cible` exists: a folder is never replaced.
+    virtual bool Renommer_Dossier(const std::filesystem::path& source,
+                                  const std::filesystem::path& cible) = 0;
+    // The folder and everything in it.
+    virtual bool Supprimer_Dossier(const std::filesystem::path& dossier) = 0;
+};
+
+class Systeme_Dossiers_Reel final : public Systeme_Dossiers {
+public:
+    std::optional<std::vector<Entree>> Lister(const std::filesystem::path& dossier) override;
+    bool Creer_Dossier(const std::filesystem::path& dossier) override;
+    bool Deposer(const std::filesystem::path& fichier, std::string_view contenu) override;
+    bool Forcer_Dossier(const std::filesystem::path& dossier) override;
+    bool Renommer_Dossier(const std::filesystem::path& source, const std::filesystem::path& cible) override;
+    bool Supprimer_Dossier(const std::filesystem::path& dossier) override;
+};
+
 class Systeme_Fichiers_Reel final : public Systeme_Fichiers {
 public:
     Lecture Lire(const std::filesystem::path& fichier) override;
@@ -79,8 +114,10 @@ bool Ajouter_Ligne(Systeme_Fichiers& fs, const std::filesystem::path& fichier, s
 // A file of the data folder named by Windows-1252 text.
 std::filesystem::path Chemin(const std::filesystem::path& dossier, std::string_view nom_1252);
 
-// Names of the scratch files of the data folder.
-inline constexpr std::string_view Brouillon = "Temporaire.txt";
-inline constexpr std::string_view Brouillon_Chrono = "Temporaire6.txt";
+// The scratch file of every rewrite of the data folder. Every file the program names after an activity
+// number ends in ".txt", ".adi" or ".ctf": no number can produce this name, so a rewrite never takes an
+// operator's file for its scratch file, nor the other way round.
+inline constexpr std::string_view Brouillon = "Maravel_ON.brouillon";
+inline constexpr std::string_view Extension_Brouillon = ".brouillon";
 
 } // namespace Maravel

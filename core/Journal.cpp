@@ -43,31 +43,30 @@ bool Journal::Ajouter(std::string_view ligne) {
 
 Resultat_Journal Journal::Remplacer(std::size_t numero, std::string_view ancienne,
                                     std::string_view nouvelle) {
-    return Changer(Brouillon,
-                   [&](std::vector<std::string> lignes) -> std::optional<std::vector<std::string>> {
-                       const auto place = Place_Du_Qso(lignes, numero, ancienne);
-                       if (!place) {
-                           return std::nullopt;
-                       }
-                       lignes[*place] = nouvelle;
-                       return lignes;
-                   });
+    return Changer([&](std::vector<std::string> lignes) -> std::optional<std::vector<std::string>> {
+        const auto place = Place_Du_Qso(lignes, numero, ancienne);
+        if (!place) {
+            return std::nullopt;
+        }
+        lignes[*place] = nouvelle;
+        return lignes;
+    });
 }
 
 Resultat_Journal Journal::Effacer(std::size_t numero, std::string_view ancienne) {
-    return Changer(Brouillon, [&](std::vector<std::string> lignes) {
+    return Changer([&](std::vector<std::string> lignes) {
         return Efface_Ligne_Log(std::move(lignes), numero, ancienne);
     });
 }
 
 Resultat_Journal Journal::Inserer_Chrono(std::string_view ligne) {
     // A missing log becomes a log of this one line.
-    return Changer(Brouillon_Chrono, [&](const std::vector<std::string>& lignes) {
+    return Changer([&](const std::vector<std::string>& lignes) {
         return std::optional(Insere_Ligne_Chrono(lignes, ligne));
     });
 }
 
-Resultat_Journal Journal::Changer(std::string_view brouillon, const Changement& changement) {
+Resultat_Journal Journal::Changer(const Changement& changement) {
     auto lues = Lire();
     if (!lues.lisible) {
         return Resultat_Journal::Erreur_Fichier;
@@ -76,7 +75,7 @@ Resultat_Journal Journal::Changer(std::string_view brouillon, const Changement& 
     if (!nouvelles) {
         return Resultat_Journal::Qso_Introuvable;
     }
-    return Resultat(Reecrire(m_fs, m_fichier, Chemin(m_dossier, brouillon), *nouvelles));
+    return Resultat(Reecrire(m_fs, m_fichier, Chemin(m_dossier, Brouillon), *nouvelles));
 }
 
 std::optional<std::size_t> Place_Du_Qso(const std::vector<std::string>& lignes, std::size_t numero,

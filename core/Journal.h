@@ -45,7 +45,7 @@ private:
     // The new lines from the old ones, or nothing when the QSO to change cannot be told apart.
     using Changement = std::function<std::optional<std::vector<std::string>>(std::vector<std::string>)>;
     // Reads the log, changes its lines and rewrites it through the scratch file `brouillon`.
-    Resultat_Journal Changer(std::string_view brouillon, const Changement& changement);
+    Resultat_Journal Changer(const Changement& changement);
 
     Systeme_Fichiers& m_fs;
     std::filesystem::path m_dossier;

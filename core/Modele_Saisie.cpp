@@ -113,10 +113,31 @@ void Modele_Saisie::Charger(std::string numero_activite) {
 }
 
 void Modele_Saisie::Changer_Activation(std::string numero_activite) {
+    const std::string annulee = Edition_En_Cours()
+                                    ? "Modification du QSO n\xB0 " + std::to_string(m_numero_edite) +
+                                          " annul\xE9"
+                                          "e"
+                                : Ajout_En_Cours() ? "Ajout d'un QSO annul\xE9"
+                                                   : "";
     Annule_Saisie();
     m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one
     m_recupere_actif = false;
     Ouvrir_Activite(std::move(numero_activite));
+    if (!annulee.empty()) {
+        m_status = annulee + " : passage \xE0 l'activit\xE9 " + m_numero_activite;
+    }
+}
+
+std::optional<std::string> Modele_Saisie::Qso_Abandonne() const {
+    if (m_etat != Etat_Saisie::Nouveau_Qso) {
+        return std::nullopt;
+    }
+    for (const C champ : {C::Indi_Q, C::Dpt_Q, C::Prenom_Q, C::Observation_Q}) {
+        if (!Sans_Blancs(Champ(champ).texte).empty()) {
+            return std::string(Sans_Blancs(Champ(C::Indi_Q).texte));
+        }
+    }
+    return std::nullopt;
 }
 
 void Modele_Saisie::Ouvrir_Activite(std::string numero_activite) {

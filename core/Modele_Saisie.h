@@ -72,8 +72,12 @@ public:
 
     // The window opens: band, mode and retype mode from the store, then the activation's log.
     void Charger(std::string numero_activite);
-    // Another activation: the entry in progress is dropped and nothing deleted from the old log is offered.
+    // Another activation: the entry in progress is dropped and nothing deleted from the old log is offered;
+    // an edit or an insertion so cancelled is said in the status line.
     void Changer_Activation(std::string numero_activite);
+    // The callsign (blank when only the other fields hold text) of a QSO typed but not validated, which
+    // another activation would drop; nothing during an edit or an insertion, which are cancelled instead.
+    std::optional<std::string> Qso_Abandonne() const;
 
     // A key going down in a field, before it takes effect; true when the model consumed it.
     bool Touche(Champ_Saisie champ, Touche_Saisie touche);

@@ -119,6 +119,36 @@ bool Tronquer(std::FILE* flux, std::uintmax_t taille) {
                  SetFilePointerEx(poignee, position, nullptr, FILE_BEGIN) != 0 && SetEndOfFile(poignee) != 0);
 }
 
+// Windows has no flush of a whole folder or volume for an ordinary user: each file is flushed.
+bool Dossier_Entier_Vers_Disque(const std::filesystem::path& dossier) {
+    std::error_code erreur;
+    for (std::filesystem::directory_iterator entree(dossier, erreur), fin; !erreur && entree != fin;
+         entree.increment(erreur)) {
+        if (!entree->is_regular_file(erreur)) {
+            continue;
+        }
+        const HANDLE poignee = CreateFileW(entree->path().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (!Cause(poignee != INVALID_HANDLE_VALUE)) {
+            return false;
+        }
+        const bool reussi = Cause(FlushFileBuffers(poignee) != 0);
+        CloseHandle(poignee);
+        if (!reussi) {
+            return false;
+        }
+    }
+    if (erreur) {
+        errno = erreur.default_error_condition().value();
+        return false;
+    }
+    return true;
+}
+
+bool Renommer_Sans_Remplacer(const std::filesystem::path& source, const std::filesystem::path& cible) {
+    return Cause(MoveFileExW(source.c_str(), cible.c_str(), MOVEFILE_WRITE_THROUGH) != 0);
+}
+
 // Write-through makes the new entry durable without a folder flush, which Windows does not offer.
 bool Remplacer(const std::filesystem::path& source, const std::filesystem::path& cible) {
     return Cause(
@@ -141,6 +171,17 @@ std::tm Heure_Locale(std::time_t instant) {
     std::tm t{};
     localtime_s(&t, &instant);
     return t;
+}
+
+// The runtime's own rules, which also stamp the local clock, so that a local QSO converts back exactly.
+std::optional<std::tm> Locale_Vers_UTC(std::tm locale) {
+    locale.tm_isdst = -1;
+    const __time64_t instant = _mktime64(&locale);
+    std::tm utc{};
+    if (instant == -1 || _gmtime64_s(&utc, &instant) != 0) {
+        return std::nullopt;
+    }
+    return utc;
 }
 
 #else
@@ -197,6 +238,45 @@ bool Remplacer(const std::filesystem::path& source, const std::filesystem::path&
     return true;
 }
 
+bool Dossier_Entier_Vers_Disque(const std::filesystem::path& dossier) {
+    const int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+#ifdef __linux__
+    // One call writes out the whole file system's pending data: one disk commit instead of one per file.
+    bool reussi = ::syncfs(fd) == 0;
+#else
+    bool reussi = true;
+    std::error_code erreur;
+    for (std::filesystem::directory_iterator entree(dossier, erreur), fin; reussi && !erreur && entree != fin;
+         entree.increment(erreur)) {
+        if (entree->is_regular_file(erreur)) {
+            const int fichier = ::open(entree->path().c_str(), O_RDONLY | O_CLOEXEC);
+            reussi = fichier >= 0 && ::fsync(fichier) == 0;
+            if (fichier >= 0) {
+                ::close(fichier);
+            }
+        }
+    }
+    reussi = reussi && !erreur;
+#endif
+    reussi = ::fsync(fd) == 0 && reussi;
+    ::close(fd);
+    return reussi;
+}
+
+// The program holds the data folder's lock, so nothing can appear at `cible` between the test and the
+// rename.
+bool Renommer_Sans_Remplacer(const std::filesystem::path& source, const std::filesystem::path& cible) {
+    std::error_code erreur;
+    if (std::filesystem::symlink_status(cible, erreur).type() != std::filesystem::file_type::not_found) {
+        errno = EEXIST;
+        return false;
+    }
+    return Remplacer(source, cible);
+}
+
 std::filesystem::path Nom_Depuis_1252(std::string_view nom_1252) {
     return std::filesystem::path(Utf8_Depuis_1252(nom_1252));
 }
@@ -211,6 +291,18 @@ std::tm Heure_Locale(std::time_t instant) {
     std::tm t{};
     localtime_r(&instant, &t);
     return t;
+}
+
+// -1 lets the system decide whether summer time was in force on that date.
+std::optional<std::tm> Locale_Vers_UTC(std::tm locale) {
+    locale.tm_isdst = -1;
+    errno = 0;
+    const std::time_t instant = std::mktime(&locale);
+    std::tm utc{};
+    if ((instant == -1 && errno != 0) || gmtime_r(&instant, &utc) == nullptr) {
+        return std::nullopt;
+    }
+    return utc;
 }
 
 #endif

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace Maravel::Plateforme {
@@ -19,9 +20,18 @@ bool Vers_Disque(std::FILE* flux);
 bool Tronquer(std::FILE* flux, std::uintmax_t taille);
 // Puts `source` in place of an existing `cible` in one step, durably (the folder's entry included).
 bool Remplacer(const std::filesystem::path& source, const std::filesystem::path& cible);
+// Every file written in the folder, and the folder's own entries, on the disk: many files in one go,
+// where one flush per file would cost a disk commit each.
+bool Dossier_Entier_Vers_Disque(const std::filesystem::path& dossier);
+// Renames a file or a folder, durably; fails when anything stands at `cible`.
+bool Renommer_Sans_Remplacer(const std::filesystem::path& source, const std::filesystem::path& cible);
 // A file name written in Windows-1252, as the system spells it.
 std::filesystem::path Nom_Depuis_1252(std::string_view nom_1252);
 std::tm Heure_UTC(std::time_t instant);
 std::tm Heure_Locale(std::time_t instant);
+// The UTC time of a local date and time, by this computer's time-zone rules for that date (summer time
+// included); fields out of range are carried over (minute 60 is the next hour). Nothing when the system
+// cannot place it in time.
+std::optional<std::tm> Locale_Vers_UTC(std::tm locale);
 
 } // namespace Maravel::Plateforme

@@ -2,7 +2,9 @@
 
 #include "core/Colonnes.h"
 #include "core/Journal.h"
+#include "core/Prenoms.h"
 #include "core/Qso.h"
+#include "core/Texte1252.h"
 
 #include <array>
 #include <cerrno>
@@ -190,7 +192,20 @@ private:
     std::error_code m_erreur;
 };
 
-using Mise_En_Forme = std::vector<std::string> (*)(const ActivationRecord&, const std::vector<std::string>&);
+struct Fichier_Protege {
+    std::string_view nom;
+    std::string_view role;
+};
+
+// Besides the registered logs, the files whose loss the operator could not undo. The lock's name is the
+// one the program takes in the data folder at start.
+constexpr std::array<Fichier_Protege, 3> Fichiers_Proteges{{
+    {Fichier_Liste_Activite, "la liste des activit\351s"},
+    {Fichier_Prenoms, "la liste des pr\351noms"},
+    {"Maravel_ON.verrou", "le verrou du programme"},
+}};
+
+} // namespace
 
 Resultat_Sortie Ecrire_Sortie(Systeme_Fichiers& fs, const std::filesystem::path& dossier,
                               const ActivationRecord& activation, std::string nom_fichier,
@@ -198,10 +213,18 @@ Resultat_Sortie Ecrire_Sortie(Systeme_Fichiers& fs, const std::filesystem::path&
     Fichiers_Temoins temoins(fs);
     Resultat_Sortie resultat;
     resultat.Nom_Fichier = std::move(nom_fichier);
+    // Without the list, the registered logs are unknown: nothing is written rather than one lost.
+    const auto liste = Lire_Lignes(temoins, Chemin(dossier, Fichier_Liste_Activite));
+    if (const auto obstacle =
+            liste.lisible ? Fichier_En_Travers(liste.lignes, resultat.Nom_Fichier) : std::nullopt) {
+        resultat.Erreur = std::make_error_code(std::errc::file_exists);
+        resultat.Message = *obstacle;
+        return resultat;
+    }
     const auto log = Lire_Lignes(temoins, Chemin(dossier, activation.Num_Activite + ".txt"));
-    resultat.Reussi =
-        log.lisible && Reecrire(temoins, Chemin(dossier, resultat.Nom_Fichier), Chemin(dossier, Brouillon),
-                                mise_en_forme(activation, log.lignes));
+    resultat.Reussi = liste.lisible && log.lisible &&
+                      Reecrire(temoins, Chemin(dossier, resultat.Nom_Fichier), Chemin(dossier, Brouillon),
+                               mise_en_forme(activation, log.lignes));
     if (resultat.Reussi) {
         resultat.Message = std::string(message_succes) + resultat.Nom_Fichier;
     } else {
@@ -210,6 +233,8 @@ Resultat_Sortie Ecrire_Sortie(Systeme_Fichiers& fs, const std::filesystem::path&
     }
     return resultat;
 }
+
+namespace {
 
 std::vector<std::string> Lignes_Adif(const ActivationRecord& activation,
                                      const std::vector<std::string>& log) {
@@ -234,8 +259,6 @@ std::vector<std::string> Rapport_Sauvegarde(const ActivationRecord& activation,
                                             const std::vector<std::string>& log) {
     return Lignes_Rapport(activation, log, Forme_Rapport::Sauvegarde);
 }
-
-constexpr std::string_view Fichier_Cree = "Le fichier a \351t\351 cr\351e sous le nom ";
 
 } // namespace
 
@@ -407,6 +430,27 @@ std::string Ligne_Affiche_Log(std::size_t numero, std::string_view ligne_log) {
     ligne += "  ";
     ligne += ligne_log;
     return ligne;
+}
+
+std::optional<std::string> Fichier_En_Travers(const std::vector<std::string>& liste_activites,
+                                              std::string_view nom_fichier) {
+    const std::string cherche = Majuscules_1252(nom_fichier);
+    const auto refus = [&](std::string_view protege, std::string_view role) {
+        return "Le fichier " + std::string(nom_fichier) + " n'a pas \351t\351 \351crit : il remplacerait " +
+               std::string(protege) + ", " + std::string(role) + ".";
+    };
+    for (const auto& protege : Fichiers_Proteges) {
+        if (Majuscules_1252(protege.nom) == cherche) {
+            return refus(protege.nom, protege.role);
+        }
+    }
+    for (const auto& ligne : liste_activites) {
+        const std::string numero(Numero_Ligne_Activite(ligne));
+        if (!numero.empty() && Majuscules_1252(numero + ".txt") == cherche) {
+            return refus(numero + ".txt", "le log de l'activit\351 " + numero);
+        }
+    }
+    return std::nullopt;
 }
 
 Resultat_Sortie Enregistrer_Rapport(Systeme_Fichiers& fs, const std::filesystem::path& dossier,

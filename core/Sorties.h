@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -88,9 +90,30 @@ struct Resultat_Sortie {
     std::string Message;     // the text the window shows, success or failure
 };
 
+// The refusal told when an output named `nom_fichier` would replace the log of an activation of the list
+// (lines of `Liste_Activite.txt`), one of the two lists or the lock, whatever the letter case: a
+// case-blind file system (Windows, a USB key) would take one for the other. Nothing when the name is free.
+std::optional<std::string> Fichier_En_Travers(const std::vector<std::string>& liste_activites,
+                                              std::string_view nom_fichier);
+
+// The lines of an output, from the activation and the lines of its log.
+using Mise_En_Forme =
+    std::function<std::vector<std::string>(const ActivationRecord&, const std::vector<std::string>&)>;
+
+// Reads the activation's log (a missing log is an empty one) and writes the lines `mise_en_forme` makes of
+// it into `nom_fichier` through the scratch file of the data folder: on failure the old file, if any, is
+// left whole and the scratch file removed, and the message tells the error. An unreadable log is a failure
+// and writes nothing. On success the message is `message_succes` followed by the file's name.
+Resultat_Sortie Ecrire_Sortie(Systeme_Fichiers& fs, const std::filesystem::path& dossier,
+                              const ActivationRecord& activation, std::string nom_fichier,
+                              Mise_En_Forme mise_en_forme, std::string_view message_succes);
+
+inline constexpr std::string_view Fichier_Cree = "Le fichier a \351t\351 cr\351e sous le nom ";
+
 // Each reads the activation's log (a missing log is an empty one) and writes its file through the
 // scratch file of the data folder: on failure the old file, if any, is left whole and the scratch file
-// removed. An unreadable log is a failure and writes nothing.
+// removed. An unreadable log or activation list is a failure and writes nothing; a name in the way of
+// another file (Fichier_En_Travers) is refused with its message.
 Resultat_Sortie Enregistrer_Rapport(Systeme_Fichiers& fs, const std::filesystem::path& dossier,
                                     const ActivationRecord& activation, const Moment& date_locale);
 Resultat_Sortie Exporter_Adif(Systeme_Fichiers& fs, const std::filesystem::path& dossier,

@@ -28,3 +28,21 @@ std::string Majuscules_1252(std::string_view octets);
 char Majuscule_1252(char octet);
 
 } // namespace Maravel
+
+namespace Maravel {
+
+// ---- Text from other programs, and text for programs that read only ASCII ----
+
+// The characters of UTF-8 bytes; nothing when the bytes are not well-formed UTF-8.
+std::optional<std::u32string> Depuis_Utf8(std::string_view octets);
+
+// Windows-1252 text of any characters: a letter the code page cannot hold becomes its letter without its
+// mark (Ł → L, ș → s, a combining accent is dropped). Nothing when a character can be neither held nor
+// folded, or is a control character.
+std::optional<std::string> Vers_1252_Replie(std::u32string_view texte);
+
+// The ASCII spelling of Windows-1252 text: accented letters become their letter ("HÉLÈNE" → "HELENE"),
+// Œ → OE, Æ → AE, ß → SS; every other character outside printable ASCII is left out.
+std::string Ascii_Depuis_1252(std::string_view octets);
+
+} // namespace Maravel

@@ -3,6 +3,7 @@
 #include "ui/Sous_Programmes.h"
 
 #include <QFontMetricsF>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -55,15 +56,29 @@ bool Imprimante_QPrinter::Commencer() {
     return m_peintre->begin(&m_imprimante);
 }
 
-void Imprimante_QPrinter::Ligne(std::string_view texte) {
+bool Imprimante_QPrinter::Page_Prete() {
     if (m_erreur || !Commencer()) {
         m_erreur = true;
-        return;
+        return false;
+    }
+    if (m_page_a_tourner) {
+        m_page_a_tourner = false;
+        if (!m_imprimante.newPage()) {
+            m_erreur = true;
+            return false;
+        }
+        m_y = 0;
     }
     m_peintre->setFont(m_police);
+    return true;
+}
+
+void Imprimante_QPrinter::Ligne(std::string_view texte) {
+    if (!Page_Prete()) {
+        return;
+    }
     const QFontMetricsF mesures(m_police, &m_imprimante);
-    if (m_page_a_tourner || (m_y > 0 && m_y + mesures.height() > m_peintre->device()->height())) {
-        m_page_a_tourner = false;
+    if (m_y > 0 && m_y + mesures.height() > m_peintre->device()->height()) {
         if (!m_imprimante.newPage()) {
             m_erreur = true;
             return;
@@ -72,6 +87,30 @@ void Imprimante_QPrinter::Ligne(std::string_view texte) {
     }
     m_peintre->drawText(QPointF(0, m_y + mesures.ascent()), Depuis_1252(texte));
     m_y += mesures.lineSpacing();
+}
+
+QPointF Imprimante_QPrinter::Point(double x, double y) const {
+    const double pixels_par_mm = m_imprimante.resolution() / 25.4;
+    return {x * pixels_par_mm, y * pixels_par_mm};
+}
+
+void Imprimante_QPrinter::Texte(double x, double y, std::string_view texte) {
+    if (Page_Prete()) {
+        m_peintre->drawText(Point(x, y), Depuis_1252(texte));
+    }
+}
+
+void Imprimante_QPrinter::Cadre(const Maravel::Rectangle_mm& cadre, bool gris) {
+    if (!Page_Prete()) {
+        return;
+    }
+    const QPen texte = m_peintre->pen();
+    QPen trait(gris ? QColor(200, 200, 200) : QColor(Qt::black));
+    trait.setWidthF(Point(0.2, 0).x());
+    m_peintre->setPen(trait);
+    m_peintre->setBrush(Qt::NoBrush);
+    m_peintre->drawRect(QRectF(Point(cadre.x, cadre.y), Point(cadre.Droite(), cadre.Bas())));
+    m_peintre->setPen(texte);
 }
 
 bool Imprimante_QPrinter::Un_Document() const {
@@ -95,22 +134,47 @@ bool Imprimante_QPrinter::Fin_Document() {
     return imprime;
 }
 
-// A label sheet is laid out from the top of what the printer can reach: with the toolkit's own 10 mm
-// margins the eight rows of an A4 sheet would spill onto a second page.
-void Imprimante_QPrinter::Debut_Serie() {
-    m_serie = true;
-    m_marges_hors_serie = m_imprimante.pageLayout().margins();
-    m_imprimante.setPageMargins(QMarginsF(), m_imprimante.pageLayout().units());
+namespace {
+
+QPageSize Taille_Page(Maravel::Papier_mm papier) {
+    return QPageSize(QSizeF(papier.largeur, papier.hauteur), QPageSize::Millimeter);
 }
 
-// A preview places its pages with the margins it finds after drawing: they stay until it closes.
+} // namespace
+
+// A label sheet is placed from the paper's own corner, so that no printer margin moves its grid; the
+// paper is the sheet's, upright.
+void Imprimante_QPrinter::Debut_Serie(Maravel::Papier_mm papier) {
+    m_serie = true;
+    m_page_hors_serie = m_imprimante.pageLayout();
+    m_pleine_page_hors_serie = m_imprimante.fullPage();
+    m_imprimante.setPageSize(Taille_Page(papier));
+    m_imprimante.setPageOrientation(QPageLayout::Portrait);
+    m_imprimante.setFullPage(true);
+}
+
+// A preview places its pages with the layout it finds after drawing: it stays until the preview closes.
 bool Imprimante_QPrinter::Fin_Serie() {
     m_serie = false;
     const bool imprime = Fin_Document();
     if (!m_apercu) {
-        m_imprimante.setPageMargins(m_marges_hors_serie, m_imprimante.pageLayout().units());
+        m_imprimante.setPageLayout(m_page_hors_serie);
+        m_imprimante.setFullPage(m_pleine_page_hors_serie);
     }
     return imprime;
+}
+
+// The printer's minimum margins depend on the paper: asked with the sheet's paper, then put back.
+Maravel::Rectangle_mm Imprimante_QPrinter::Zone_Imprimable(Maravel::Papier_mm papier) const {
+    const QPageLayout avant = m_imprimante.pageLayout();
+    m_imprimante.setPageSize(Taille_Page(papier));
+    m_imprimante.setPageOrientation(QPageLayout::Portrait);
+    const QPageLayout page = m_imprimante.pageLayout();
+    m_imprimante.setPageLayout(avant);
+    const QRectF zone =
+        QPageLayout(page.pageSize(), QPageLayout::Portrait, page.minimumMargins(), page.units())
+            .paintRect(QPageLayout::Millimeter);
+    return {zone.x(), zone.y(), zone.width(), zone.height()};
 }
 
 void Imprimante_QPrinter::Annuler_Document() {
@@ -148,7 +212,9 @@ void Impression_Qt::Apercu(QWidget* parent, const QString& titre, const Travail_
         imprimante.Fin_Document();
     });
     apercu.resize(Zone_Disponible(parent).size() * 0.8);
-    const QMarginsF marges = m_qprinter->pageLayout().margins();
+    const QPageLayout page = m_qprinter->pageLayout();
+    const bool pleine_page = m_qprinter->fullPage();
     apercu.exec();
-    m_qprinter->setPageMargins(marges, m_qprinter->pageLayout().units());
+    m_qprinter->setPageLayout(page);
+    m_qprinter->setFullPage(pleine_page);
 }

@@ -5,7 +5,8 @@
 #include "core/Imprimante.h"
 
 #include <QFont>
-#include <QMarginsF>
+#include <QPageLayout>
+#include <QPointF>
 #include <QString>
 
 #include <functional>
@@ -29,8 +30,9 @@ public:
     virtual void Apercu(QWidget* parent, const QString& titre, const Travail_Impression& travail) = 0;
 };
 
-// Lines drawn on a QPrinter (a real printer, a PDF file or a preview page). A run of jobs on a file or
-// in a preview becomes one document, one page per job: a second job would replace the first.
+// Lines drawn on a QPrinter (a real printer, a PDF file or a preview page), or texts placed on its paper
+// in millimetres. A run of jobs on a file or in a preview becomes one document, one page per job: a second
+// job would replace the first.
 class Imprimante_QPrinter final : public Maravel::Imprimante_Lignes {
 public:
     explicit Imprimante_QPrinter(QPrinter& imprimante, bool apercu = false);
@@ -45,12 +47,17 @@ public:
     void Ligne(std::string_view texte) override;
     bool Fin_Document() override;
     void Annuler_Document() override;
-    void Debut_Serie() override;
+    void Debut_Serie(Maravel::Papier_mm papier) override;
     bool Fin_Serie() override;
+    Maravel::Rectangle_mm Zone_Imprimable(Maravel::Papier_mm papier) const override;
+    void Texte(double x, double y, std::string_view texte) override;
+    void Cadre(const Maravel::Rectangle_mm& cadre, bool gris) override;
 
 private:
     bool Commencer();
+    bool Page_Prete(); // the job begun, on a new page when the last one was ended
     bool Un_Document() const;
+    QPointF Point(double x, double y) const;
 
     QPrinter& m_imprimante;
     std::unique_ptr<QPainter> m_peintre;
@@ -60,7 +67,8 @@ private:
     bool m_apercu = false;
     bool m_serie = false;
     bool m_page_a_tourner = false; // a job of the run ended: the next line starts a new page
-    QMarginsF m_marges_hors_serie;
+    QPageLayout m_page_hors_serie;
+    bool m_pleine_page_hors_serie = false;
 };
 
 class Impression_Qt final : public Impression {

@@ -12,30 +12,70 @@
 namespace {
 
 const QString Cle_Adresse = QStringLiteral("Adresse Site");
-const QString Adresse_Projet = QStringLiteral("https://maravel-on.example.org");
+
+bool Adresse_Web(const QUrl& adresse) {
+    return adresse.scheme() == QLatin1String("https") || adresse.scheme() == QLatin1String("http");
+}
+
+// A page from outside never makes the view read a local file or a resource of the program: the web only
+// (which this view does not fetch, so the page shows as text).
+class Vue_Web final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& nom) override {
+        const QUrl adresse = document()->baseUrl().resolved(nom);
+        return Adresse_Web(adresse) ? QTextBrowser::loadResource(type, adresse) : QVariant();
+    }
+};
 
 } // namespace
 
-QUrl Adresse_Site(const Reglages& reglages) {
-    QUrl adresse(reglages.Lire(Cle_Adresse, Adresse_Projet).trimmed(), QUrl::StrictMode);
-    const bool web = adresse.scheme() == QLatin1String("https") || adresse.scheme() == QLatin1String("http");
-    if (!adresse.isValid() || !web || adresse.host().isEmpty()) {
-        adresse = QUrl(Adresse_Projet);
+std::optional<QUrl> Adresse_Site(const Services& services) {
+    const QString reglee = services.reglages.Lire(Cle_Adresse).trimmed();
+    QUrl adresse(reglee.isEmpty() ? services.site.toString() : reglee, QUrl::StrictMode);
+    if (!adresse.isValid() || !Adresse_Web(adresse) || adresse.host().isEmpty()) {
+        return std::nullopt;
     }
     adresse.setPath(adresse.path().chopped(adresse.path().endsWith(QLatin1Char('/')) ? 1 : 0));
     return adresse;
 }
 
-Mise_a_Jour::Mise_a_Jour(Services& services, QWidget* parent)
+QString Texte_Sans_Site(const Services& services) {
+    const QString valeur = services.reglages.Lire(Cle_Adresse).trimmed();
+    const QString raison =
+        valeur.isEmpty()
+            ? QStringLiteral("Aucun site n'est réglé pour la mise à jour du programme : le réglage \"Adresse "
+                             "Site\" est vide.")
+            : QStringLiteral("Le réglage \"Adresse Site\" (") + valeur +
+                  QStringLiteral(
+                      ") n'est pas l'adresse d'un site web : la mise à jour du programme ne peut pas "
+                      "être lue.");
+    const QString adresse =
+        QStringLiteral("\n(l'adresse du site du programme, commençant par http:// ou https:// ; la page "
+                       "lue est cette adresse suivie de /Affichage2.htm)\n");
+    if (services.reglages.Fichier_Ini()) {
+        return raison +
+               QStringLiteral(
+                   "\n\nPour régler le site, quittez Maravel_ON, puis écrivez sous la ligne [Setup%20] la "
+                   "ligne\nAdresse%20Site=https://adresse.du.site") +
+               adresse + QStringLiteral("dans le fichier de réglages :\n") + services.reglages.Fichier();
+    }
+    return raison +
+           QStringLiteral("\n\nPour régler le site, écrivez la valeur de chaîne \"Adresse Site\" : "
+                          "https://adresse.du.site") +
+           adresse + QStringLiteral("dans la base de registre, sous la clé :\n") +
+           services.reglages.Fichier() + QStringLiteral("\\Setup ");
+}
+
+Mise_a_Jour::Mise_a_Jour(Services& services, const QUrl& site, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services) {
     setObjectName(QStringLiteral("Mise_a_Jour"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QUrl site = Adresse_Site(services.reglages);
     m_page = site;
     m_page.setPath(site.path() + QStringLiteral("/Affichage2.htm"));
     setWindowTitle(QStringLiteral("Site ") + site.toString());
 
-    m_web_browser1 = new QTextBrowser(this);
+    m_web_browser1 = new Vue_Web(this);
     m_web_browser1->setObjectName(QStringLiteral("WebBrowser1"));
     // Links leave for the system's browser: this view shows one page, it does not browse.
     m_web_browser1->setOpenLinks(false);
@@ -87,8 +127,7 @@ void Mise_a_Jour::Lien(const QUrl& lien) {
     const QUrl adresse = m_page.resolved(lien);
     if (adresse.matches(m_page, QUrl::RemoveFragment) && lien.hasFragment()) {
         m_web_browser1->scrollToAnchor(lien.fragment());
-    } else if (m_services.reseau != nullptr &&
-               (adresse.scheme() == QLatin1String("https") || adresse.scheme() == QLatin1String("http"))) {
+    } else if (m_services.reseau != nullptr && Adresse_Web(adresse)) {
         // Only web addresses: a page from outside never makes the system open a local file or program.
         m_services.reseau->Ouvrir_Navigateur(adresse);
     }

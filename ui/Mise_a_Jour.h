@@ -11,14 +11,17 @@
 
 class QTextBrowser;
 
-// The site's address from the store (key "Adresse Site"), or the project's own when it holds no usable
-// web address.
-QUrl Adresse_Site(const Reglages& reglages);
+// The site's address from the store (key "Adresse Site"), else the one set when the program was built;
+// nothing when neither is a web address.
+std::optional<QUrl> Adresse_Site(const Services& services);
+
+// Why there is no update page, and how to name its site.
+QString Texte_Sans_Site(const Services& services);
 
 class Mise_a_Jour : public QWidget {
     Q_OBJECT
 public:
-    Mise_a_Jour(Services& services, QWidget* parent = nullptr);
+    Mise_a_Jour(Services& services, const QUrl& site, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* evenement) override;

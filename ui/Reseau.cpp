@@ -35,3 +35,7 @@ void Reseau_Qt::Telecharger(const QUrl& adresse, QObject* contexte,
 void Reseau_Qt::Ouvrir_Navigateur(const QUrl& adresse) {
     QDesktopServices::openUrl(adresse);
 }
+
+bool Reseau_Qt::Ouvrir_Dossier(const QString& dossier) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(dossier));
+}

@@ -1,5 +1,6 @@
 #pragma once
-// The outside world of the update page: fetching a page, and handing an address to the system's browser.
+// The outside world of the update page: fetching a page, and handing an address to the system's browser
+// (or a folder to its file manager).
 
 #include <QByteArray>
 #include <QNetworkAccessManager>
@@ -18,6 +19,8 @@ public:
     virtual void Telecharger(const QUrl& adresse, QObject* contexte,
                              std::function<void(std::optional<QByteArray>)> fin) = 0;
     virtual void Ouvrir_Navigateur(const QUrl& adresse) = 0;
+    // Shows the folder in the system's file manager; false when none could be started.
+    virtual bool Ouvrir_Dossier(const QString& dossier) = 0;
 };
 
 class Reseau_Qt final : public Reseau {
@@ -25,6 +28,7 @@ public:
     void Telecharger(const QUrl& adresse, QObject* contexte,
                      std::function<void(std::optional<QByteArray>)> fin) override;
     void Ouvrir_Navigateur(const QUrl& adresse) override;
+    bool Ouvrir_Dossier(const QString& dossier) override;
 
 private:
     QNetworkAccessManager m_acces;

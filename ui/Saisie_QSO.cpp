@@ -318,8 +318,14 @@ void Saisie_QSO::Construire_Menus() {
     QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("Fichiers"));
     connect(action(fichier, "Mnu_ADIF", QStringLiteral("Exporter au format ADIF")), &QAction::triggered, this,
             &Saisie_QSO::Mnu_ADIF_Click);
+    connect(action(fichier, "Mnu_ADIF_Complet", QStringLiteral("Exporter au format ADIF complet")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_ADIF_Complet_Click);
     connect(action(fichier, "Mnu_C_Trafic", QStringLiteral("Exporter au format C_Trafic")),
             &QAction::triggered, this, &Saisie_QSO::Mnu_C_Trafic_Click);
+    connect(action(fichier, "Mnu_Import_Prenoms", QStringLiteral("Importer les prénoms d'un fichier ADIF…")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_Import_Prenoms_Click);
+    connect(action(fichier, "Mnu_Dossier_Donnees", QStringLiteral("Ouvrir le dossier des données")),
+            &QAction::triggered, this, &Saisie_QSO::Mnu_Dossier_Donnees_Click);
     connect(action(fichier, "Mnu_Quitter", QStringLiteral("Quitter")), &QAction::triggered, this,
             &QWidget::close);
 
@@ -416,6 +422,14 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
     Afficher_Activation();
     m_modele.Changer_Activation(Vers_1252(m_activation.Num_Activite));
     Afficher();
+}
+
+std::optional<QString> Saisie_QSO::Qso_Abandonne_Pour(const Activation_Affichee& autre) const {
+    if (autre == m_activation) {
+        return std::nullopt;
+    }
+    const auto indicatif = m_modele.Qso_Abandonne();
+    return indicatif ? std::optional(Depuis_1252(*indicatif)) : std::nullopt;
 }
 
 QString Saisie_QSO::Texte_Label3() const {

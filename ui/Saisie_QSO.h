@@ -50,6 +50,11 @@ public:
     // window drops the entry in progress and reloads on it.
     void Ouvrir_Activation(const Activation_Affichee& activation);
 
+    // The callsign of the QSO being typed that turning to `autre` would drop (empty when only its other
+    // fields hold text); nothing when nothing typed would be lost, or during an edit or an insertion,
+    // which are cancelled and say so in the status line.
+    std::optional<QString> Qso_Abandonne_Pour(const Activation_Affichee& autre) const;
+
     // One tick of the clock (the timer calls it every second; tests call it after setting their clock).
     void Timer1_Timer();
 
@@ -94,6 +99,8 @@ private:
     void Mnu_Imp_Log_Click();
     void Mnu_Apercu_Log_Click();
     void Mnu_ADIF_Click();
+    void Mnu_ADIF_Complet_Click();
+    void Mnu_Import_Prenoms_Click();
     void Mnu_C_Trafic_Click();
     void Mnu_Aff_Log_Click();
     void Mnu_Etiquettes_Click();
@@ -104,6 +111,7 @@ private:
     void Mnu_Mode_Emploi_Click();
     void Mnu_Maj_Click();
     void Mnu_A_Propos_Click();
+    void Mnu_Dossier_Donnees_Click();
 
     Services& m_services;
     Activation_Affichee m_activation;

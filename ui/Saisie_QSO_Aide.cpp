@@ -6,6 +6,9 @@
 #include "ui/Recherche_Indicatif.h"
 #include "ui/Saisie_QSO.h"
 
+#include "ui/Reseau.h"
+
+#include <QDir>
 #include <QListWidget>
 
 namespace {
@@ -41,9 +44,25 @@ void Saisie_QSO::Mnu_Mode_Emploi_Click() {
 
 void Saisie_QSO::Mnu_Maj_Click() {
     if (m_mise_a_jour == nullptr) {
-        m_mise_a_jour = new Mise_a_Jour(m_services, this);
+        const auto site = Adresse_Site(m_services);
+        if (!site) {
+            m_services.messages.Information(Texte_Sans_Site(m_services));
+            return;
+        }
+        m_mise_a_jour = new Mise_a_Jour(m_services, *site, this);
     }
     Au_Premier_Plan(m_mise_a_jour);
+}
+
+// The operator's files, in the system's file manager; where it cannot open, at least where they are.
+void Saisie_QSO::Mnu_Dossier_Donnees_Click() {
+    const QString dossier = QString::fromStdU16String(m_services.dossier.u16string());
+    if (m_services.reseau == nullptr || !m_services.reseau->Ouvrir_Dossier(dossier)) {
+        m_services.messages.Information(
+            QStringLiteral(
+                "Le gestionnaire de fichiers n'a pas pu être ouvert. Le dossier des données est :\n") +
+            QDir::toNativeSeparators(dossier));
+    }
 }
 
 void Saisie_QSO::Mnu_A_Propos_Click() {

@@ -6,6 +6,7 @@
 #include "core/Imprimante.h"
 #include "core/Sorties.h"
 #include "ui/Affiche_Log.h"
+#include "ui/Echanges_Adif.h"
 #include "ui/Impression.h"
 #include "ui/Select_QSO.h"
 #include "ui/Sous_Programmes.h"
@@ -35,6 +36,14 @@ void Saisie_QSO::Mnu_Enr_Log_Click() {
 
 void Saisie_QSO::Mnu_ADIF_Click() {
     Montrer_Resultat(Maravel::Exporter_Adif(m_services.fichiers, m_services.dossier, Activation_1252()));
+}
+
+void Saisie_QSO::Mnu_ADIF_Complet_Click() {
+    Demander_Export_Adif_Complet(m_services, this, Activation_1252(), m_mnu_utc_oui->isChecked());
+}
+
+void Saisie_QSO::Mnu_Import_Prenoms_Click() {
+    Demander_Import_Prenoms(m_services, this);
 }
 
 void Saisie_QSO::Mnu_C_Trafic_Click() {

@@ -123,6 +123,9 @@ void Select_QSO::Deplacer(QListWidgetItem* item, QListWidget* depuis, std::vecto
     vers->insertItem(static_cast<int>(place), Depuis_1252(texte));
     lignes_depuis.erase(lignes_depuis.begin() + ligne);
     delete depuis->takeItem(ligne);
+    // The list would make the clicked line's neighbour current and selected, which reads as picked: no
+    // line is (no current line, no selection).
+    depuis->setCurrentRow(-1);
 }
 
 void Select_QSO::Select_All_Click() {
@@ -136,16 +139,39 @@ void Select_QSO::Select_All_Click() {
     m_liste_imprime->addItems(Textes(m_imprime));
 }
 
-// One label window, kept with the selection it prints from.
+// One label window, kept with the selection it prints from, and opened beside it.
 void Select_QSO::Impression_Click() {
-    if (m_etiquettes == nullptr) {
+    const bool nouvelle = m_etiquettes == nullptr;
+    if (nouvelle) {
         m_etiquettes = new Etiquettes(
             m_services, [this] { return m_imprime; }, m_activation, this);
     }
     m_etiquettes->setWindowState(m_etiquettes->windowState() & ~Qt::WindowMinimized);
     m_etiquettes->show();
+    if (nouvelle) {
+        Placer_A_Cote(m_etiquettes);
+    }
     m_etiquettes->raise();
     m_etiquettes->activateWindow();
+}
+
+// Side by side, the pair centred, when the screen is wide enough; else the selection on the left edge and
+// the label window on the right one, so that the callsigns of the print list stay in sight.
+void Select_QSO::Placer_A_Cote(QWidget* etiquettes) {
+    const QRect zone = Zone_Disponible(this);
+    if (zone.isEmpty()) {
+        return;
+    }
+    const QRect selection = frameGeometry();
+    const QSize taille = etiquettes->frameGeometry().size();
+    const int libre = zone.width() - selection.width() - taille.width();
+    const int x = libre >= 0 ? zone.x() + libre / 2 : zone.x();
+    const auto dans_l_ecran = [&zone](int y, int hauteur) {
+        return std::clamp(y, zone.y(), std::max(zone.y(), zone.y() + zone.height() - hauteur));
+    };
+    move(x, dans_l_ecran(selection.y(), selection.height()));
+    etiquettes->move(libre >= 0 ? x + selection.width() : zone.x() + zone.width() - taille.width(),
+                     dans_l_ecran(selection.y(), taille.height()));
 }
 
 void Select_QSO::showEvent(QShowEvent* evenement) {

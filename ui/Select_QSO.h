@@ -36,6 +36,7 @@ private:
                   QListWidget* vers, std::vector<std::string>& lignes_vers);
     void Select_All_Click();
     void Impression_Click();
+    void Placer_A_Cote(QWidget* etiquettes);
 
     Services& m_services;
     std::function<Activation_Affichee()> m_activation;

@@ -3,10 +3,17 @@
 #include "core/Journal.h"
 #include "ui/Sous_Programmes.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,13 +34,47 @@ bool Demander(QMessageBox& boite) {
     return boite.clickedButton() == oui;
 }
 
-QString Sans_Blancs_Finaux(const QString& texte) {
-    qsizetype fin = texte.size();
-    while (fin > 0 && texte[fin - 1] == QLatin1Char(' ')) {
-        --fin;
+// A box as wide as its fixed-pitch line. The toolkit caps a message box's width (the screen less 480
+// pixels, 886 on a 1366-pixel screen), which cut the line's end and its " ?"; the box is widened back each
+// time the toolkit sizes it, within the screen, and kept centred.
+class Boite_Ligne final : public QMessageBox {
+public:
+    Boite_Ligne(const QString& texte, int largeur_ligne)
+        : QMessageBox(QMessageBox::NoIcon, Titre, texte), m_largeur_ligne(largeur_ligne) {
+        setTextFormat(Qt::RichText);
     }
-    return texte.left(fin);
-}
+
+protected:
+    bool event(QEvent* evenement) override {
+        const bool traite = QMessageBox::event(evenement);
+        if (evenement->type() == QEvent::LayoutRequest || evenement->type() == QEvent::Show) {
+            Elargir();
+        }
+        return traite;
+    }
+
+private:
+    void Elargir() {
+        const auto* texte = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (texte == nullptr) {
+            return;
+        }
+        const QRect ecran = screen()->availableGeometry();
+        const int cadre = frameGeometry().width() - width();
+        const int largeur =
+            std::min(width() + m_largeur_ligne - texte->contentsRect().width(), ecran.width() - cadre);
+        if (largeur <= width()) {
+            return;
+        }
+        const int x = std::max(ecran.left(), frameGeometry().center().x() - (largeur + cadre) / 2);
+        setFixedWidth(largeur);
+        move(x, y());
+        // As the toolkit does after sizing the box: no second round of layout undoing this one.
+        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+    }
+
+    int m_largeur_ligne;
+};
 
 } // namespace
 
@@ -49,14 +90,15 @@ bool Messages_Qt::Question(const QString& texte) {
 }
 
 bool Messages_Qt::Question_Ligne(const QString& avant, const QString& ligne, const QString& apres) {
-    // The line on one line of its own, its columns in fixed pitch, rather than wrapped anywhere.
-    const QString famille = Police_Fixe().family();
-    QMessageBox boite(QMessageBox::NoIcon, Titre,
-                      QStringLiteral("<p>") + avant.toHtmlEscaped() +
-                          QStringLiteral("</p><p style=\"white-space:pre; font-family:'%1'\">").arg(famille) +
-                          Sans_Blancs_Finaux(ligne).toHtmlEscaped() + apres.toHtmlEscaped() +
-                          QStringLiteral("</p>"));
-    boite.setTextFormat(Qt::RichText);
+    // The line on one line of its own, its columns in fixed pitch, rather than wrapped anywhere; whole, its
+    // trailing blanks included, as it goes into the list.
+    QFont police = QApplication::font("QMessageBox");
+    police.setFamily(Police_Fixe().family());
+    Boite_Ligne boite(
+        QStringLiteral("<p>") + avant.toHtmlEscaped() +
+            QStringLiteral("</p><p style=\"white-space:pre; font-family:'%1'\">").arg(police.family()) +
+            ligne.toHtmlEscaped() + apres.toHtmlEscaped() + QStringLiteral("</p>"),
+        QFontMetrics(police).horizontalAdvance(ligne + apres) + 1);
     return Demander(boite);
 }
 
@@ -74,6 +116,14 @@ Reglages::Reglages()
 
 Reglages::Reglages(const QString& fichier_ini)
     : m_store(std::make_unique<QSettings>(fichier_ini, QSettings::IniFormat)) {}
+
+QString Reglages::Fichier() const {
+    return QDir::toNativeSeparators(m_store->fileName());
+}
+
+bool Reglages::Fichier_Ini() const {
+    return m_store->format() == QSettings::IniFormat;
+}
 
 QString Reglages::Lire(const QString& cle, const QString& defaut) const {
     return m_store->value(Cle_Complete(cle), defaut).toString();
@@ -132,4 +182,54 @@ std::optional<std::vector<std::string>> Lire_Log(Services& services, const QStri
         return std::nullopt;
     }
     return std::move(log.lignes);
+}
+
+// ---- Dialogs asking for a value ----
+
+// Qt's own dialog speaks English unless told otherwise; a system dialog speaks the system's language.
+std::optional<QString> Demandes_Qt::Fichier_A_Lire(QWidget* parent, const QString& titre,
+                                                   const QString& filtres) {
+    QFileDialog boite(parent, titre, QDir::homePath(), filtres);
+    boite.setFileMode(QFileDialog::ExistingFile);
+    boite.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
+    boite.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    boite.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
+    boite.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
+    boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    if (boite.exec() != QDialog::Accepted || boite.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return boite.selectedFiles().constFirst();
+}
+
+std::optional<QString> Demandes_Qt::Texte(QWidget* parent, const QString& question, const QString& valeur) {
+    QInputDialog boite(parent);
+    boite.setWindowTitle(Titre);
+    boite.setLabelText(question);
+    boite.setTextValue(valeur);
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    return boite.exec() == QDialog::Accepted ? std::optional(boite.textValue()) : std::nullopt;
+}
+
+// Escape and "Annuler" give nothing.
+std::optional<int> Demandes_Qt::Choix(QWidget* parent, const QString& question, const QString& premier,
+                                      const QString& second, int preselection) {
+    QMessageBox boite(QMessageBox::NoIcon, Titre, question, QMessageBox::NoButton, parent);
+    QPushButton* boutons[] = {boite.addButton(premier, QMessageBox::AcceptRole),
+                              boite.addButton(second, QMessageBox::AcceptRole)};
+    boite.setEscapeButton(boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+    boite.setDefaultButton(boutons[preselection == 1 ? 1 : 0]);
+    boite.exec();
+    for (int i = 0; i < 2; ++i) {
+        if (boite.clickedButton() == boutons[i]) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+Demandes& Demandes_Du_Systeme() {
+    static Demandes_Qt demandes;
+    return demandes;
 }

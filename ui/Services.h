@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QSettings>
 #include <QString>
+#include <QUrl>
 
 #include <filesystem>
 #include <functional>
@@ -48,6 +49,10 @@ public:
     bool Lire_Booleen(const QString& cle, bool defaut) const;
     void Ecrire_Booleen(const QString& cle, bool valeur);
 
+    // Where the store is: the INI file's path, or the registry key; what the operator edits by hand.
+    QString Fichier() const;
+    bool Fichier_Ini() const;
+
     // A write the store cannot keep is told here, once: the value still holds until the program ends.
     void Signaler_Echecs(Messages& messages) { m_messages = &messages; }
 
@@ -58,6 +63,34 @@ private:
     Messages* m_messages = nullptr;
     bool m_echec_signale = false;
 };
+
+class QWidget;
+
+// Dialogs that ask the operator for a value: a file to read, a line of text, one answer of two. Title
+// "Maravel_ON", buttons in French; each gives nothing when the operator cancels.
+class Demandes {
+public:
+    virtual ~Demandes() = default;
+    virtual std::optional<QString> Fichier_A_Lire(QWidget* parent, const QString& titre,
+                                                  const QString& filtres) = 0;
+    // The text as the operator leaves it, `valeur` being what the box shows first.
+    virtual std::optional<QString> Texte(QWidget* parent, const QString& question, const QString& valeur) = 0;
+    // 0 for `premier`, 1 for `second`; `preselection` is the answer Enter gives.
+    virtual std::optional<int> Choix(QWidget* parent, const QString& question, const QString& premier,
+                                     const QString& second, int preselection) = 0;
+};
+
+class Demandes_Qt final : public Demandes {
+public:
+    std::optional<QString> Fichier_A_Lire(QWidget* parent, const QString& titre,
+                                          const QString& filtres) override;
+    std::optional<QString> Texte(QWidget* parent, const QString& question, const QString& valeur) override;
+    std::optional<int> Choix(QWidget* parent, const QString& question, const QString& premier,
+                             const QString& second, int preselection) override;
+};
+
+// The program's own dialogs, unless a test puts its answers in their place.
+Demandes& Demandes_Du_Systeme();
 
 class Impression;
 class Reseau;
@@ -74,6 +107,8 @@ struct Services {
     QDate date_construction{};
     bool horloge_signalee = false; // the doubtful clock is told once per run
     Reseau* reseau = nullptr;      // the update page; none: as without a network
+    QUrl site{}; // the update page's site when the store names none (set when the program is built)
+    Demandes* demandes = &Demandes_Du_Systeme();
 };
 
 // The lines of an activation's log; nothing once the operator has been told that it cannot be read.

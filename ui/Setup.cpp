@@ -1,5 +1,6 @@
 #include "ui/Setup.h"
 
+#include "core/Sauvegardes.h"
 #include "ui/Horloge_Douteuse.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Sous_Programmes.h"
@@ -374,9 +375,23 @@ bool Setup::Champs_Enregistrables() {
     return true;
 }
 
+// The entry window drops the QSO being typed when it turns to another activation: the operator
+// decides, before anything is saved.
+bool Setup::Abandon_Accepte() {
+    const auto indicatif = m_saisie != nullptr ? m_saisie->Qso_Abandonne_Pour(Activation()) : std::nullopt;
+    if (!indicatif) {
+        return true;
+    }
+    const QString qso = indicatif->isEmpty() ? QString() : QStringLiteral(" (") + *indicatif + u')';
+    return m_services.messages.Question(QStringLiteral("Un QSO est en cours de saisie") + qso +
+                                        QStringLiteral(" : l'abandonner pour passer à l'activité ") +
+                                        Champ(Champ_Setup::Num_Activite)->text().trimmed() +
+                                        QStringLiteral(" ?"));
+}
+
 // Each file step that fails is left out and the sequence goes on: the operator must reach QSO entry.
 void Setup::Saisie_Des_QSO() {
-    if (!Champs_Enregistrables()) {
+    if (!Champs_Enregistrables() || !Abandon_Accepte()) {
         return;
     }
     Ecrire_Reglages();
@@ -431,4 +446,13 @@ void Setup::Ouvrir_Saisie() {
 void Setup::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
     m_services.fin_programme();
+}
+
+void Sauvegarde_Au_Demarrage(Services& services) {
+    Maravel::Systeme_Dossiers_Reel dossiers;
+    const auto resultat =
+        Maravel::Sauvegarde_Du_Jour(services.fichiers, dossiers, services.dossier, services.horloge.Local());
+    if (resultat.etat == Maravel::Etat_Sauvegarde::Echec) {
+        services.messages.Information(Depuis_1252(Maravel::Message_Sauvegarde(resultat)));
+    }
 }

@@ -51,6 +51,7 @@ private:
     void Efface_Activite();
     void Saisie_Des_QSO();
     bool Champs_Enregistrables();
+    bool Abandon_Accepte();
     void Ouvrir_Saisie();
 
     Services& m_services;
@@ -63,3 +64,7 @@ private:
     QString m_numero_selectionne; // the last item clicked in the list, kept after a delete
     QPointer<Saisie_QSO> m_saisie;
 };
+
+// At the first start of each day, before anything is written: the data files copied into
+// Sauvegardes/<aaaa-mm-jj>/ of the data folder. A failure is told once and the program goes on.
+void Sauvegarde_Au_Demarrage(Services& services);

@@ -61,8 +61,10 @@ QString Admettre(const QString& valeur, const std::optional<QString>& refus, con
     if (!refus) {
         return valeur;
     }
+    // A refusal that ends its own sentence gets no second full stop.
     messages.Information(origine + QStringLiteral(" a été ignoré : ") + *refus +
-                         QStringLiteral(". Le champ reste vide."));
+                         (refus->endsWith(u'.') ? QString() : QStringLiteral(".")) +
+                         QStringLiteral(" Le champ reste vide."));
     return {};
 }
 

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <string_view>
 
 struct Dossier_Temporaire {
     std::filesystem::path chemin =
@@ -49,3 +50,15 @@ inline const std::string C =
 inline const std::string Paul = "F1ABC        75 PAUL", Anne = "G3XYZ           ANNE";
 inline const std::string Halloy = "DMF-123      ON4XYZ/P   Ch\xE9teau" + std::string(34, ' ') +
                                   "5590  Activation   12/11/05 Halloy" + std::string(30, ' ');
+
+// Windows-1252 bytes of text written here in UTF-8: its accented letters are all in Latin-1, where the two
+// agree, so that expected texts read as the operator sees them.
+inline std::string Latin1(std::string_view utf8) {
+    std::string octets;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        octets += c == 0xC2 || c == 0xC3 ? static_cast<char>((c == 0xC3 ? 0xC0 : 0x80) | (utf8[++i] & 0x3F))
+                                         : utf8[i];
+    }
+    return octets;
+}

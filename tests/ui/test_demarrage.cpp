@@ -1,6 +1,8 @@
 // Start-up: the folder's lock and a store that cannot be written.
 
 #include "Support.h"
+#include "ui/Bureau.h"
+#include "ui/Dossier_Donnees.h"
 #include "ui/Verrou.h"
 
 #include <QTest>
@@ -97,6 +99,59 @@ private Q_SLOTS:
             QCOMPARE(Textes(), cause.isEmpty() ? "" : attendu);
             QCOMPARE(Reglages(ini).Lire(QStringLiteral("Logger")), QString(cause.isEmpty() ? "ON4ABC" : ""));
         }
+    }
+
+    // Data go beside a copy that is not installed; never where a program is installed, even for root.
+    void dossier_des_donnees() {
+        QVERIFY(Dossier_Installation("/usr/local/bin/") && Dossier_Installation("/opt/maravel"));
+        QVERIFY(!Dossier_Installation("/usr2/bin") && !Dossier_Installation(m_env->Dossier()));
+        QVERIFY(Sous_Dossier("C:/PROGRAM FILES/Maravel_ON", {"C:/Program Files"}, Qt::CaseInsensitive));
+        QCOMPARE(Dossier_Par_Defaut("/usr/bin", "/home/op"), "/home/op");
+        QCOMPARE(Dossier_Par_Defaut(m_env->Dossier(), "/home/op"), m_env->Dossier());
+    }
+
+    // Files of an earlier run in the installation folder (%I): told, offered, moved whole into %D or not at
+    // all.
+    void donnees_dans_le_dossier_d_installation() {
+        // clang-format off
+        const QString trouves = "Des fichiers de données d'une version précédente de Maravel_ON sont dans le dossier où le programme est "
+            "installé :\n%I\n    DMF-123.txt\n    Liste_Activite.txt\n\nUne mise à jour ou une désinstallation du programme peut les effacer.";
+        const QString question = trouves + "\n\nVoulez-vous les déplacer dans le dossier des données ?\n%D\n(chaque fichier est copié et "
+            "vérifié avant d'être retiré de l'ancien dossier ; sinon, la question sera posée au prochain lancement)|";
+        // The answer (none: another copy works on %I), a log already in %D, the texts shown, whether the files moved.
+        const QList<std::tuple<std::optional<bool>, QByteArray, QString, bool>> cas{
+            {true, {}, question + "Les fichiers de données sont maintenant dans le dossier des données :\n%D", true},
+            {false, {}, question.chopped(1), false},
+            {true, "autre log", question + "Rien n'a été déplacé : le dossier des données contient déjà, avec un autre contenu, des "
+                "fichiers de même nom :\n    DMF-123.txt\nComparez-les et rangez-les à la main.\n\nLes fichiers restent où ils étaient :\n%I", false},
+            {{}, {}, trouves + " Une autre copie de Maravel_ON travaille sur ce dossier : ils seront proposés au prochain lancement.", false}};
+        // clang-format on
+        for (const auto& [reponse, deja, textes, deplaces] : cas) {
+            Repartir();
+            const QString installation = m_env->Dossier() + "/usr", donnees = m_env->Dossier() + "/donnees";
+            QVERIFY(QDir().mkpath(installation) && QDir().mkpath(donnees));
+            m_env->Ecrire_Fichier("usr/Liste_Activite.txt", "liste\r\n");
+            m_env->Ecrire_Fichier("usr/DMF-123.txt", "log\r\n");
+            m_env->Ecrire_Fichier("usr/Maravel_ON", "programme");
+            if (!deja.isEmpty()) {
+                m_env->Ecrire_Fichier("donnees/DMF-123.txt", deja);
+            }
+            QLockFile autre(installation + "/Maravel_ON.verrou");
+            QVERIFY(reponse ? (m_env->messages.Repondre(*reponse), true) : autre.lock());
+            Proposer_Deplacement(m_env->messages, m_env->services().fichiers, installation, donnees);
+            QCOMPARE(Textes(), QString(textes).replace("%I", installation).replace("%D", donnees));
+            QCOMPARE(m_env->Lire_Fichier(deplaces ? "donnees/DMF-123.txt" : "usr/DMF-123.txt"), "log\r\n");
+            QCOMPARE(m_env->Existe("usr/Liste_Activite.txt"), !deplaces);
+            QVERIFY(m_env->Existe("usr/Maravel_ON") && m_env->Existe("usr/Maravel_ON.verrou") == !reponse);
+        }
+    }
+
+    // The toolkit's own dialogs speak French, and the windows carry the program's icon at every size.
+    void bureau() {
+        QVERIFY(Charger_Traductions_Qt(*QCoreApplication::instance()));
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).buttons().constFirst()->text(), "Annuler");
+        const QList<QSize> tailles = Icone_Programme().availableSizes();
+        QVERIFY(tailles.size() == 8 && tailles.first() == QSize(16, 16) && tailles.last() == QSize(256, 256));
     }
 };
 

@@ -27,6 +27,8 @@ struct Reseau_Test final : Reseau {
     void Telecharger(const QUrl& a, QObject*, std::function<void(std::optional<QByteArray>)> fin) override {
         demandes << a.toString(); fin(page); }
     void Ouvrir_Navigateur(const QUrl& a) override { ouvertes << a.toString(); }
+    bool refuse_dossier = false;
+    bool Ouvrir_Dossier(const QString& d) override { ouvertes << d; return !refuse_dossier; }
 } reseau;
 Activation_Test activation;
 QPointer<QWidget> vue;
@@ -36,15 +38,13 @@ const std::vector<Cas> Recherches{
     {.nom = "indicatif: majuscules, n'importe ou, 12 et 13 caracteres", .fichiers = {{Log, Log_30()}},
      .etapes = {"clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "?focus=Indica", "Indica> on4",
          "?Indica=ON4", "> \r", "resultats 2 3 5", "?Indica Data=", "Indica> F/ON4XYZ/QRP\r", "resultats 3",
-         "Indica> F/ON4XYZ/QRPX\r", "?Indica=F/ON4XYZ/QRPX", "resultats 3", "Indica> [Retour]\r", "Indica> ZZ9\r", "resultats"},
-     .messages = {"Attention 12 caracteres maxi pour l'indicatif", "Entrez un indicatif", "Pas de QSO trouvé"}},
+         "Indica> F/ON4XYZ/QRPX\r", "?Indica=F/ON4XYZ/QRPX", "resultats 3", "Indica> ZZ9\r", "resultats"},
+     .messages = {"Attention 12 caracteres maxi pour l'indicatif", "Pas de QSO trouvé"}},
     {.nom = "date: exacte, format et longueur", .fichiers = {{Log, Log_30()}},
      .etapes = {"clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "Data> 14/01/06\r", "?Option1_2: coche", "resultats 2 3 4", "?Indica Data=",
-         "Data> 14/1/06\r", "resultats", "Data> 14-01-06\r", "?Data=14-01-06", "Data> 14/01/2006\r", "Data> [Retour]\r"},
+         "Data> 14/1/06\r", "resultats", "Data> 14-01-06\r", "?Data=14-01-06", "Data> 14/01/2006\r"},
      .messages = {"Pas de QSO trouvé", "Attention le format date doit etre JJ/MM/AA",
-         "Attention 8 caracteres maxi pour la date (format jj/mm/aa)", "Attention le format date doit etre JJ/MM/AA"}},
-    {.nom = "log vide", .fichiers = {{Log, ""}}, .etapes = {"clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "Data> 14/01/06\r"},
-     .messages = {"Pas de QSO trouvé"}},
+         "Attention 8 caracteres maxi pour la date (format jj/mm/aa)"}},
     {.nom = "le resultat clique devient la ligne courante et s'edite", .fichiers = {{Log, Log_30()}},
      .etapes = {"clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "Indica> ea1\r", "resultats 10 11 12 13 14 15 16 17 18 19", "clic QSO_Effectues 5",
          "?Liste_QSO: ligne=14", "ferme Recherche_Indicatif", "clic Edite_QSO", "?Num_Q=14", "?Indi_Q=EA14ZZ",
@@ -63,9 +63,15 @@ const std::vector<Cas> Recherches{
 };
 
 const QString Hors_Ligne = "La page de mise à jour n'a pas pu être chargée : l'ordinateur n'est pas relié à Internet, "
-    "ou le site ne répond pas.\n\nAdresse de la page :\nhttps://maravel-on.example.org/Affichage2.htm\n\nUne fois "
+    "ou le site ne répond pas.\n\nAdresse de la page :\nhttps://radio.example.net/Affichage2.htm\n\nUne fois "
     "connecté, ouvrez-la dans votre navigateur avec le bouton \"Ouvrir dans le navigateur\". Le programme continue "
     "normalement.";
+const QString Sans_Site = "%1\n\nPour régler le site, quittez Maravel_ON, puis écrivez sous la ligne [Setup%20] la ligne\n"
+    "Adresse%20Site=https://adresse.du.site\n(l'adresse du site du programme, commençant par http:// ou https:// ; la page lue "
+    "est cette adresse suivie de /Affichage2.htm)\ndans le fichier de réglages :\n...";
+const QString Vide = "Aucun site n'est réglé pour la mise à jour du programme : le réglage \"Adresse Site\" est vide.";
+const QString Pas_Web = "Le réglage \"Adresse Site\" (ftp://radio.example.net) n'est pas l'adresse d'un site web : la mise à "
+    "jour du programme ne peut pas être lue.";
 const std::vector<Cas> Aides{
     {.nom = "historique et a propos", .fichiers = {{Log, ""}}, .etapes = {"menu Mnu_Historique", "menu Mnu_A_Propos"},
      .messages = {"V1.0.0   le 09/04/2012 création à patir de Maravel\r\n", "Maravel  Revision  1.0.0\r\n\r\n    "
@@ -75,14 +81,24 @@ const std::vector<Cas> Aides{
          "lien 1", "page demarrage", "clic Retour", "page ", "lien 3", "menu Mnu_Mode_Emploi",
          "fenetre Mode_Emploi meme", "page ", "clic Retour", "page doublons"}},
     {.nom = "mise a jour hors ligne, au premier plan, rechargee apres fermeture", .fichiers = {{Log, ""}},
-     .etapes = {"menu Mnu_Maj", "fenetre Mise_a_Jour Site https://maravel-on.example.org", "montre " + Hors_Ligne,
+     .reglages = {"Adresse Site=https://radio.example.net"},
+     .etapes = {"menu Mnu_Maj", "fenetre Mise_a_Jour Site https://radio.example.net", "montre " + Hors_Ligne,
          "clic Navigateur", "menu Mnu_Maj", "fenetre Mise_a_Jour meme", "fermer Mise_a_Jour", "menu Mnu_Maj",
-         "demandes 2 https://maravel-on.example.org/Affichage2.htm", "ouvertes https://maravel-on.example.org/Affichage2.htm"}},
+         "demandes 2 https://radio.example.net/Affichage2.htm", "ouvertes https://radio.example.net/Affichage2.htm"}},
+    // No site is invented: the operator learns which setting names it, and where.
+    {.nom = "sans site: ce qu'il faut regler et ou; site de la construction", .fichiers = {{Log, ""}},
+     .etapes = {"menu Mnu_Maj", "regle Adresse Site=ftp://radio.example.net", "menu Mnu_Maj", "regle Adresse Site=",
+         "construit https://radio.example.net", "menu Mnu_Maj", "fenetre Mise_a_Jour Site https://radio.example.net"},
+     .messages = {Sans_Site.arg(Vide), Sans_Site.arg(Pas_Web)}},
+    // Its links go to the browser; a page never reads a local file or a resource of the program.
     {.nom = "page recue d'un site reglé; ses liens vont au navigateur", .fichiers = {{Log, ""}},
      .reglages = {"Adresse Site=http://radio.example.net/club/"}, .etapes = {"recue <h1>Version 1.0.1</h1><a "
          "href=\"nouveau.htm\">ici</a>", "menu Mnu_Maj", "fenetre Mise_a_Jour Site http://radio.example.net/club",
-         "montre Version 1.0.1\nici", "lien 1 WebBrowser1", "demandes 1 http://radio.example.net/club/Affichage2.htm",
-         "ouvertes http://radio.example.net/club/nouveau.htm"}},
+         "montre Version 1.0.1\nici", "ressources file:///etc/passwd qrc:/icones/16x16.png", "lien 1 WebBrowser1",
+         "demandes 1 http://radio.example.net/club/Affichage2.htm", "ouvertes http://radio.example.net/club/nouveau.htm"}},
+    {.nom = "dossier des donnees ouvert, ou au moins nomme", .fichiers = {{Log, ""}}, .etapes = {"menu Mnu_Dossier_Donnees",
+         "refuse", "menu Mnu_Dossier_Donnees", "ouvertes %D %D"},
+     .messages = {"Le gestionnaire de fichiers n'a pas pu être ouvert. Le dossier des données est :\n..."}},
 };
 
 Scenario Fenetre([](E& env) {
@@ -123,7 +139,14 @@ Scenario Fenetre([](E& env) {
     {"recue", [](QWidget*, E&, const QString& a) { reseau.page = a.toUtf8(); }},
     {"demandes", [](QWidget*, E&, const QString& a) {
          QCOMPARE(reseau.demandes, QStringList(a.section(' ', 0, 0).toInt(), a.section(' ', 1))); }},
-    {"ouvertes", [](QWidget*, E&, const QString& a) { QCOMPARE(reseau.ouvertes, QStringList{a}); }}});
+    {"ouvertes", [](QWidget*, E& env, const QString& a) {
+         QCOMPARE(reseau.ouvertes, a.contains("%D") ? QString(a).replace("%D", env.Dossier()).split(' ') : QStringList{a}); }},
+    {"regle", [](QWidget*, E& env, const QString& a) { env.reglages().Ecrire(a.section('=', 0, 0), a.section('=', 1)); }},
+    {"construit", [](QWidget*, E& env, const QString& a) { env.services().site = QUrl(a); }},
+    {"refuse", [](QWidget*, E&, const QString&) { reseau.refuse_dossier = true; }},
+    {"ressources", [](QWidget* f, E&, const QString& a) {
+         auto* vue = f->findChild<QTextBrowser*>("WebBrowser1");
+         for (const QString& nom : a.split(' ')) QVERIFY2(vue->loadResource(QTextDocument::ImageResource, nom).isNull(), qPrintable(nom)); }}});
 
 } // namespace
 

@@ -137,8 +137,9 @@ const std::vector<Cas> Edition{
 
 const char* const Controles_Ouverture = R"T(
 Saisie_QSO "  Maravel    Revision  1.0.0" [Mnu_Fichier Mnu_Setup Mnu_Imprimer Mnu_Sauvegarder Mnu_Afficher Mnu_Etique Mnu_Help]
-Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_C_Trafic Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF"
-Mnu_C_Trafic "Exporter au format C_Trafic" | Mnu_Quitter "Quitter"
+Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_ADIF_Complet Mnu_C_Trafic Mnu_Import_Prenoms Mnu_Dossier_Donnees Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF"
+Mnu_ADIF_Complet "Exporter au format ADIF complet" | Mnu_Import_Prenoms "Importer les prénoms d'un fichier ADIF…"
+Mnu_C_Trafic "Exporter au format C_Trafic" | Mnu_Dossier_Donnees "Ouvrir le dossier des données" | Mnu_Quitter "Quitter"
 Mnu_Setup "Setup" [Mnu_QTR Mnu_Differee Mnu_Refrappe] | Mnu_QTR "QTR" [Mnu_UTC_Oui Mnu_UTC_Non]
 Mnu_UTC_Oui "Heure UTC" coche | Mnu_UTC_Non "Heure Locale"
 Mnu_Differee "Saisie differée" [Mnu_Diff_Non Mnu_Diff_Oui] | Mnu_Diff_Non "NON" coche | Mnu_Diff_Oui "OUI"

@@ -3,12 +3,14 @@
 #include "Scenario.h"
 #include "ui/Saisie_QSO.h"
 #include "ui/Setup.h"
+#include "ui/Sous_Programmes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QtWidgets>
 
 #include <cstdlib>
 
@@ -23,6 +25,9 @@ const QStringList Champs_Halloy{"Activeur=ON4XYZ/P", "Logger=ON4ABC", "Num_Activ
 const QString Nom_De_Fichier = QStringLiteral("Numéro d'activité refusé : il sert de nom au fichier du log.\n"
                                               "Ni \\ / : * ? \" < > |, ni que des points, ni CON, AUX, NUL, COMn, LPTn.");
 
+const QString Du_Programme = QStringLiteral("Numéro d'activité refusé : son log porterait le nom d'un fichier du programme.\n"
+                                            "Ni Temporaire, Temporaire6, Liste_Activite, ni Liste_Prenom (en majuscules ou en minuscules).");
+const QString Abandon = QStringLiteral("Un QSO est en cours de saisie (F5XYZ) : l'abandonner pour passer à l'activité ONM-0042 ?");
 const QString Ignore = QStringLiteral("%1 a été ignoré : %2. Le champ reste vide.");
 const QString Controle = QStringLiteral("il contient un caractère de contrôle (retour à la ligne, tabulation…)");
 // Lines of Liste_Activite.txt as the window must write them, every blank counted.
@@ -54,17 +59,16 @@ QByteArray Liste(const QStringList& lignes) {
 
 const std::vector<Cas> Table{
     // The date is open while the button is not: Enter there is accepted and the focus stays.
-    {.nom = "premier demarrage: chaque champ refuse puis accepte, Entree du pave comme Entree",
+    {.nom = "premier demarrage: chaque champ a son tour, un refus garde le focus, Entree du pave comme Entree",
      .etapes = {"ouverture", "?Activeur: vert actif", "?Nom_Activite Saisie_des_QSO: inactif", "?focus=Activeur",
          "Date_Activite> 12/11/05\r", "?focus=Date_Activite", "Activeur> [Retour]\r", "?focus=Activeur",
          "> on4xyz/p\r", "?Activeur: jaune", "?Logger: vert", "?focus=Logger", "> on4abc[Pave]",
-         "?Num_Activite: vert", "> dmf/123\r", "?focus=Num_Activite", "Num_Activite> dmf-123\r",
-         "?Nom_Activite: vert actif", "> Château d'Halloy\r", "?Saisie_des_QSO: actif", "?Nom_Activite: jaune",
-         "?Num_CP: jaune", "?focus=Num_CP", "> 559\r", "Num_CP> 55900\r", "?focus=Num_CP", "Num_CP> 5590[Pave]",
-         "?Nom_Commune: vert", "> Halloy\r", "?Type_Activite: vert", "> Activation\r", "?Date_Activite: vert",
-         "Date_Activite> 12/11/05\r", "?Date_Activite: jaune", "?focus=Saisie_des_QSO"},
-     .messages = {"Nom de l'activeur obligatoire", Nom_De_Fichier, "4 caracteres pour le C.P.",
-         "4 caracteres pour le C.P."},
+         "?Num_Activite: vert", "> dmf-123\r", "?Nom_Activite: vert actif", "> Château d'Halloy\r",
+         "?Saisie_des_QSO: actif", "?Nom_Activite: jaune", "?Num_CP: jaune", "?focus=Num_CP", "> 559\r",
+         "?focus=Num_CP", "Num_CP> 5590[Pave]", "?Nom_Commune: vert", "> Halloy\r", "?Type_Activite: vert",
+         "> Activation\r", "?Date_Activite: vert", "Date_Activite> 12/11/05\r", "?Date_Activite: jaune",
+         "?focus=Saisie_des_QSO"},
+     .messages = {"Nom de l'activeur obligatoire", "4 caracteres pour le C.P."},
      .attendus = Champs_Halloy + QStringList{Champs + ": actif", "Saisie_des_QSO: actif"}},
     {.nom = "sans Entree, chaque valeur est verifiee avant l'enregistrement; Non vide, le store garde",
      .reglages = Halloy, .etapes = {"Num_Activite> DMF-123/2", "clic Saisie_des_QSO", "?Num_Activite: vert",
@@ -145,14 +149,45 @@ const std::vector<Cas> Table{
          QString(Moulin_129).replace("ONM-0042", "DMF-9   ").replace("Moulin de", "Moulin\tde")})}},
      .etapes = {"clic Liste_Activite 2"}, .messages = {Ignore.arg("Le champ \"Nom de l'Activité\" lu dans Liste_Activite.txt",
          Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
+    // A number whose log would be one of the program's files, from the store, on Enter or at saving.
+    {.nom = "numeros des fichiers du programme refuses", .reglages = Halloy, .etapes = {"Num_Activite> temporaire6\r",
+         "?focus=Num_Activite", "Num_Activite> liste_prenom", "clic Saisie_des_QSO", "?Num_Activite: vert",
+         "?focus=Num_Activite", "ini Setup /N° Activite=Temporaire", "rouvrir"}, .messages = {Du_Programme, Du_Programme,
+         Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1))}, .attendus = {"$N° Activite=Temporaire"},
+     .fichiers_apres = {{"Liste_Activite.txt", Absent}, {"LISTE_PRENOM.txt", Absent}, {"Liste_Prenom.txt", Absent}}},
+    // An edit or an insertion is cancelled and said; a typed QSO is dropped only on Yes, No changing nothing,
+    // and kept when the same activation is pressed again.
+    {.nom = "autre activation pendant une edition, une insertion, puis avec un QSO tape: Non puis Oui",
+     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129})}, {"DMF-123.txt", Qso}, {"ONM-0042.txt", ""}},
+     .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "activer_saisie", "clic Edite_QSO", "activer",
+         "clic Liste_Activite 2", "clic Saisie_des_QSO", "?Status=Modification du QSO n° 1 annulée : passage à l'activité ONM-0042",
+         "activer_saisie", "clic Ajout_QSO", "Indi_Q> g4abc", "activer", "clic Liste_Activite 1", "clic Saisie_des_QSO",
+         "?Status=Ajout d'un QSO annulé : passage à l'activité DMF-123", "activer_saisie", "Indi_Q> f5xyz\r", "> 75\rPAUL",
+         "activer", "clic Saisie_des_QSO", "clic Liste_Activite 2", "non", "clic Saisie_des_QSO", "?Indi_Q=F5XYZ",
+         "?Dpt_Q=75", "?Prenom_Q=PAUL", "?Label1=Assistant d'activité de ON4XYZ/P", "?Num_Activite=ONM-0042",
+         "?$N° Activite=DMF-123", "oui", "clic Saisie_des_QSO", "?Indi_Q Prenom_Q="},
+     .messages = {En_Cours, En_Cours, En_Cours, En_Cours, Abandon, Abandon, En_Cours},
+     .attendus = {"Label1=Assistant d'activité de F4ABC"}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
+    // The question as the operator reads it, in the program's own message box.
+    {.nom = "la vraie boite montre toute la ligne, blancs finaux compris", .reglages = Halloy,
+     .etapes = {"boite_reelle " + Halloy_129 + " ?"}, .fichiers_apres = {{"Liste_Activite.txt", Absent}}},
+};
+// The program's start: the backup of the day, then the set-up window. The clock's local date names the day;
+// the next day, a link stands where its folder goes.
+const std::vector<Cas> Demarrages{
+    {.nom = "premiere du jour copiee; le jour local suivant, un fichier en travers dit une fois, le programme demarre",
+     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}, {"DMF-123.txt", Qso}},
+     .etapes = {"lien Sauvegardes/2024-03-02", "horloge 2024-03-01T23:30:00Z 60", "rouvrir", "?focus=Activeur"},
+     .messages = {"La sauvegarde du jour n'a pas pu être faite : un fichier occupe la place d'un dossier de sauvegarde.\n..."},
+     .fichiers_apres = {{"Sauvegardes/2024-03-01/DMF-123.txt", Qso}, {"Sauvegardes/2024-03-01/Liste_Activite.txt", Liste({Halloy_129})}}},
 };
 // clang-format on
 
 // clang-format off
 using E = Environnement_Test;
-Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, {
+const std::map<QString, Scenario::Verbe> Verbes{
     {"activer", [](QWidget* f, E&, const QString&) { QTRY_VERIFY((f->activateWindow(), f->isActiveWindow())); }},
     // The entry windows open under the set-up window: none, or one, in front and not modal.
     {"saisie", [](QWidget* f, E&, const QString& nombre) {
@@ -177,8 +212,25 @@ Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.ser
     {"lien", [](QWidget*, E& env, const QString& nom) { QVERIFY(QFile::link("/inexistant/log.txt", QDir(env.Dossier()).filePath(nom))); }},
     // The store's file itself, "Setup " with its blank being another section than "Setup".
     {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
+    // A set-up window whose questions go to a real QMessageBox: its second paragraph read, then "Non".
+    {"boite_reelle", [](QWidget*, E& env, const QString& ligne) {
+         Messages_Qt boites; Services& s = env.services();
+         Services services{boites, s.reglages, s.horloge, s.fichiers, s.dossier, s.fin_programme, s.impression};
+         Setup setup(services); setup.Demarrer();
+         QString lue; int largeur = 0; QFont police;
+         QTimer::singleShot(0, &setup, [&] { auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+             QTextDocument texte; texte.setHtml(boite->text()); lue = texte.toPlainText().section('\n', 1);
+             auto* label = boite->findChild<QLabel*>("qt_msgbox_label"); police = label->font(); police.setFamily(Police_Fixe().family());
+             largeur = boite->screen()->availableGeometry().contains(boite->frameGeometry()) ? label->contentsRect().width() : 0;
+             QTest::keyClick(boite, Qt::Key_Escape); });
+         QTest::mouseClick(setup.findChild<QPushButton*>("Saisie_des_QSO"), Qt::LeftButton);
+         QCOMPARE(lue, ligne);
+         QVERIFY(largeur >= QFontMetrics(police).horizontalAdvance(ligne)); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
-         QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}});
+         QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}};
+Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);
+Scenario Demarrage([](E& env) { Sauvegarde_Au_Demarrage(env.services());
+    auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);
 // clang-format on
 
 } // namespace
@@ -189,6 +241,8 @@ class Test_Setup : public QObject {
 private Q_SLOTS:
     void scenarios_data() { Scenario::Lignes(Table); }
     void scenarios() { Fenetre_Setup.Jouer(Table); }
+    void demarrages_data() { Scenario::Lignes(Demarrages); }
+    void demarrages() { Demarrage.Jouer(Demarrages); }
 };
 
 QTEST_MAIN(Test_Setup)

@@ -53,9 +53,14 @@ const std::vector<Cas> Menus{
      .fichiers_apres = {{"DMF-123.adi", Adif}, {"DMF-123.ctf", Trafic}}},
     // The scratch file cannot be written: a folder that is not empty stands in its place (39: ENOTEMPTY).
     {.nom = "exports echoues: l'ancien fichier entier", .fichiers = {{Log, Qso(1)}, {"DMF-123.adi", "ancien\r\n"},
-         {"DMF-123_01_03_24.txt", "vieux\r\n"}}, .etapes = {"dossier Temporaire.txt/x", "menu Mnu_ADIF",
+         {"DMF-123_01_03_24.txt", "vieux\r\n"}}, .etapes = {"dossier Maravel_ON.brouillon/x", "menu Mnu_ADIF",
          "menu Mnu_Enr_Log"}, .messages = {"Erreur 39", "Erreur 39"},
      .fichiers_apres = {{"DMF-123.adi", "ancien\r\n"}, {"DMF-123_01_03_24.txt", "vieux\r\n"}}},
+    // Activation "dmf_01_03_24" is registered: its log, in any letter case, is never taken for the report of DMF.
+    {.nom = "rapport refuse: il remplacerait le log d'une autre activation", .fichiers = {{"DMF.txt", Qso(1)},
+         {"Liste_Activite.txt", "dmf_01_03_24 F4ABC\r\n"}, {"DMF_01_03_24.txt", Cw}}, .etapes = {"autre DMF", "menu Mnu_Enr_Log"},
+     .messages = {"Le fichier DMF_01_03_24.txt n'a pas été écrit : il remplacerait dmf_01_03_24.txt, le log de "
+         "l'activité dmf_01_03_24."}, .fichiers_apres = {{"DMF.txt", Qso(1)}, {"DMF_01_03_24.txt", Cw}}},
     // Cancelled, nothing reaches the printer; accepted, the report; refused, the operator is told.
     {.nom = "impression annulee, acceptee, refusee; apercu", .fichiers = {{Log, Qso(1)}},
      .etapes = {"imprimante annulee", "menu Mnu_Imp_Log", "imprime 1", "imprimante acceptee", "menu Mnu_Imp_Log",
@@ -86,11 +91,11 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
          env.impression.accepter = a != "annulee"; env.impression.imprimante.refuse = a == "refusee"; }},
     {"imprime", [](QWidget*, E& env, const QString& a) {
          QCOMPARE(env.impression.dialogues, a.section(' ', 0, 0).toInt());
-         QCOMPARE(env.impression.imprimante.appels, a.endsWith("rapport") ? Imprime : QStringList());
+         QCOMPARE(Appels(env.impression.imprimante), a.endsWith("rapport") ? Imprime : QStringList());
          env.impression.imprimante.appels.clear(); }},
     {"apercu", [](QWidget*, E& env, const QString&) {
          QCOMPARE(env.impression.apercus, QStringList{"Aperçu du log de l'activité"});
-         QCOMPARE(env.impression.apercu.appels, Imprime); }},
+         QCOMPARE(Appels(env.impression.apercu), Imprime); }},
     {"affiche", [](QWidget* f, E&, const QString& a) {
          QWidget* vue = Affiche(f);
          QVERIFY(vue && vue->isVisible() && !vue->isModal() && !vue->isMinimized());

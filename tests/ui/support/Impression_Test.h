@@ -1,52 +1,29 @@
 #pragma once
-// A printer that records every call, and the print service that hands it out: the test says whether the
-// print dialog is accepted and whether the job goes through.
+// The print service that hands out a recording printer: the test says whether the print dialog is
+// accepted and whether the job goes through.
 
+#include "tests/core/Imprimante_Enregistreuse.h"
 #include "ui/Impression.h"
 #include "ui/Sous_Programmes.h"
 
 #include <QStringList>
 
-class Imprimante_Test final : public Maravel::Imprimante_Lignes {
-public:
-    QStringList appels;  // "police Courier New", "taille 8", "gras 1", "ligne …", "fin", "annule"
-    bool refuse = false; // the printer refuses the job at its end
-
-    std::string Police() const override { return m_police; }
-    void Police(std::string_view nom) override {
-        m_police = nom;
-        appels << QStringLiteral("police ") + QString::fromStdString(std::string(nom));
+// What a recording printer received, as the operator reads it.
+inline QStringList Appels(const Imprimante_Enregistreuse& imprimante) {
+    QStringList appels;
+    for (const auto& appel : imprimante.appels) {
+        appels << Depuis_1252(appel);
     }
-    double Taille() const override { return m_taille; }
-    void Taille(double points) override {
-        m_taille = points;
-        appels << QStringLiteral("taille ") + QString::number(points);
-    }
-    bool Gras() const override { return m_gras; }
-    void Gras(bool gras) override {
-        m_gras = gras;
-        appels << QStringLiteral("gras ") + QString::number(gras ? 1 : 0);
-    }
-    void Ligne(std::string_view texte) override { appels << QStringLiteral("ligne ") + Depuis_1252(texte); }
-    bool Fin_Document() override {
-        appels << QStringLiteral("fin");
-        return !refuse;
-    }
-    void Annuler_Document() override { appels << QStringLiteral("annule"); }
-
-private:
-    std::string m_police = "Arial";
-    double m_taille = 10;
-    bool m_gras = false;
-};
+    return appels;
+}
 
 class Impression_Test final : public Impression {
 public:
-    Imprimante_Test imprimante;
+    Imprimante_Enregistreuse imprimante;
     bool accepter = true; // the answer to the print dialog
     int dialogues = 0;
-    QStringList apercus;    // the titles of the previews shown
-    Imprimante_Test apercu; // what the preview drew
+    QStringList apercus;             // the titles of the previews shown
+    Imprimante_Enregistreuse apercu; // what the preview drew
 
     bool Choisir_Imprimante(QWidget*) override {
         ++dialogues;

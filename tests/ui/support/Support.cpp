@@ -16,7 +16,22 @@ Environnement_Test::Environnement_Test()
     : m_reglages(std::make_unique<Reglages>(Fichier_Reglages())),
       m_services(new Services{messages, *m_reglages, horloge, m_fichiers,
                               std::filesystem::path(m_dossier.path().toStdU16String()),
-                              [this] { ++fins_programme; }, impression}) {}
+                              [this] { ++fins_programme; }, impression}) {
+    m_services->demandes = &demandes;
+}
+
+std::optional<QString> Demandes_Test::Reponse(const QString& question) {
+    if (!question.isNull()) {
+        m_messages.textes << question;
+    }
+    if (reponses.empty()) {
+        QTest::qFail("unexpected dialog", __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    const QString reponse = reponses.front();
+    reponses.pop_front();
+    return reponse == QLatin1String("[Annuler]") ? std::nullopt : std::optional(reponse);
+}
 
 void Environnement_Test::Ecrire_Fichier(const QString& nom, const QByteArray& octets) const {
     QFile fichier(m_dossier.filePath(nom));

@@ -27,6 +27,29 @@ public:
     std::deque<bool> reponses;
 };
 
+// Dialogs answered from a queue (a path, a text, a button's caption; "[Annuler]" cancels); a question joins
+// the messages shown, with the text or button it offers first in brackets.
+class Demandes_Test final : public Demandes {
+public:
+    explicit Demandes_Test(Messages_Test& messages) : m_messages(messages) {}
+    std::optional<QString> Fichier_A_Lire(QWidget*, const QString&, const QString&) override {
+        return Reponse();
+    }
+    std::optional<QString> Texte(QWidget*, const QString& question, const QString& valeur) override {
+        return Reponse(question + " [" + valeur + "]");
+    }
+    std::optional<int> Choix(QWidget*, const QString& question, const QString& premier, const QString& second,
+                             int preselection) override {
+        const auto reponse = Reponse(question + " [" + (preselection == 0 ? premier : second) + "]");
+        return reponse ? std::optional(*reponse == premier ? 0 : 1) : std::nullopt;
+    }
+    std::deque<QString> reponses;
+
+private:
+    std::optional<QString> Reponse(const QString& question = {});
+    Messages_Test& m_messages;
+};
+
 // UTC is set by the test; local time is UTC shifted by a fixed offset (east of Greenwich: positive).
 class Horloge_Test final : public Maravel::Horloge {
 public:
@@ -53,6 +76,7 @@ public:
     Services& services() { return *m_services; }
     Reglages& reglages() { return *m_reglages; }
     Messages_Test messages;
+    Demandes_Test demandes{messages};
     Horloge_Test horloge;
     Impression_Test impression;
     int fins_programme = 0;
@@ -65,7 +89,7 @@ public:
     Reglages Reglages_Relus() const { return Reglages(Fichier_Reglages()); }
     QString Fichier_Reglages() const { return m_reglages_dossier.filePath(QStringLiteral("Assistant.ini")); }
     // Fails the current test when a queued answer was not used (an unanswered question fails at once).
-    void Verifier_Reponses() const { QCOMPARE(messages.reponses.size(), std::size_t{0}); }
+    void Verifier_Reponses() const { QVERIFY(messages.reponses.empty() && demandes.reponses.empty()); }
 
 private:
     QTemporaryDir m_dossier;
