@@ -209,6 +209,7 @@ std::string Banc::Valeur(const std::string& nom) const {
            : champ              ? Utf8(m->Champ(*champ).texte)
            : nom == "focus"     ? std::string(Noms[static_cast<std::size_t>(focus)])
            : nom == "Status"    ? Utf8(m->Status())
+           : nom == "abandon"   ? Utf8(m->Qso_Abandonne().value_or("(rien)"))
            : n > 0              ? Utf8(Ligne_Affichee(n, m->Lignes()[n - 1])) // the list's current line
                                 : "";
 }
@@ -242,10 +243,6 @@ void Banc::Verifier(const std::string& attendu) {
     }
 }
 
-int Echecs() {
-    return testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
-}
-
 void Jouer(const std::vector<Cas>& table) {
     for (const Cas& cas : table) {
         SCOPED_TRACE(cas.nom);
@@ -256,13 +253,10 @@ void Jouer(const std::vector<Cas>& table) {
         for (const std::string& reglage : cas.reglages) {
             banc.store[reglage.substr(0, reglage.find('='))] = reglage.substr(reglage.find('=') + 1);
         }
-        const int echecs = Echecs();
         banc.Etape("rouvrir");
         for (const std::string& etape : cas.etapes) {
-            if (banc.Etape(etape), Echecs() != echecs) {
-                ADD_FAILURE() << "at step: " << etape;
-                break;
-            }
+            SCOPED_TRACE(etape);
+            banc.Etape(etape);
         }
         std::vector<std::string> vus = banc.textes;
         for (std::size_t i = 0; i < std::min(vus.size(), cas.messages.size()); ++i) {
@@ -286,25 +280,18 @@ void Jouer(const std::vector<Cas>& table) {
 // the remarks after a "|": "01/03/24 14:25 F1ABC 75 JEAN 59 59 SSB 3.5 | QRP".
 std::string Ligne(const std::string& champs) {
     const auto barre = champs.find('|');
-    std::istringstream flux(champs.substr(0, barre));
-    std::vector<std::string> c(std::istream_iterator<std::string>(flux), {});
+    std::vector<std::string> c = Mots(champs.substr(0, barre));
     c.resize(9);
     std::string ligne;
-    for (const std::size_t i : {0, 1, 2, 3, 4, 5, 6, 7}) {
+    for (std::size_t i = 0; i < 8; ++i) {
+        const std::size_t largeur = std::array{10, 7, 14, 4, 17, 4, 4, 6}[i];
         const std::string texte = c[i] == "-" ? "" : c[i];
-        ligne += texte +
-                 std::string(std::max<std::size_t>(texte.size(), std::array{10, 7, 14, 4, 17, 4, 4, 6}[i]) -
-                                 texte.size(),
-                             ' ');
+        ligne += texte + std::string(largeur - std::min(largeur, texte.size()), ' ');
     }
     const std::string remarques(barre == std::string::npos ? "" : Sans_Blancs(champs.substr(barre + 1)));
     return ligne + std::string(3 - c[8].size(), ' ') + c[8] + " Mhz " + remarques +
            std::string(30 - remarques.size(), ' ') + "\r\n";
 }
-
-} // namespace
-
-namespace {
 
 std::string Qso(int n, const std::string& observations = "PORTABLE") {
     return Ligne("01/03/24 10:" + std::string(n < 10 ? "0" : "") + std::to_string(n) + " F" +
@@ -459,30 +446,33 @@ const std::vector<Cas> Edition{
          "Voulez vous recuperer le QSO avec F2ABC a 10:02 sur 7 Mhz en SSB",
          "Voulez vous effacer le QSO avec F1ABC ?", "Cliquez sur une ligne pour la modifier"},
      .fichiers_apres = {{Log, ""}}},
-    // Each QSO goes before the first one of the same moment or later: 2000 after 1999, days read before
-    // months, before an equal moment. An insertion checks for a duplicate and feeds the first-name memory.
+    // An insertion goes at its moment (the rule's cases are Insere_Ligne_Chrono's), checks for a duplicate
+    // and feeds the first-name memory.
     {.nom = "insertion a sa place dans le temps", .fichiers = {{Log, ""}}, .etapes = {"clic Edite_QSO",
          "clic Efface_QSO", "?Recupere: inactif", "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO",
-         "?Date_Q Heure_Q Label10 Label6: visible", "> G4BBB\rjohn\r\r\r\r311299\r2359\r\r", "?Status=",
-         "?Date_Q: cache", "clic Ajout_QSO", "> G4AAA\rjohn\r\r\r\r010200\r0700\r\r", "clic Ajout_QSO",
-         "> G4CCC\rjohn\r\r\r\r020100\r0800\r\r", "clic Ajout_QSO", "non", "> G4AAA\r\r\r\r\r020100\r0800\r\r"},
+         "?Date_Q Heure_Q Label10 Label6: visible", "> G4BBB\rjohn\r\r\r\r010200\r0700\r\r", "?Status=",
+         "?Date_Q: cache", "clic Ajout_QSO", "non", "> G4BBB\r\r\r\r\r311299\r2359\r\r"},
      .messages = {"Cliquez sur une ligne pour la modifier", "Cliquez sur une ligne pour l'annuler",
-         "G4AAA JOHN Deja contacté le 01/02/00 a 07:00 sur 3.5 Mhz. Annuler la saisie ?"},
-     .attendus = Pret_Et({"Num_Q=5", "Status="}),
+         "G4BBB JOHN Deja contacté le 01/02/00 a 07:00 sur 3.5 Mhz. Annuler la saisie ?"},
+     .attendus = Pret_Et({"Num_Q=3", "Status="}),
      .fichiers_apres = {{Log, Ligne("31/12/99 23:59 G4BBB - JOHN 59 59 SSB 3.5") +
-         Ligne("02/01/00 08:00 G4AAA - JOHN 59 59 SSB 3.5") + Ligne("02/01/00 08:00 G4CCC - JOHN 59 59 SSB 3.5") +
-         Ligne("01/02/00 07:00 G4AAA - JOHN 59 59 SSB 3.5")}, {Memoire, "G4BBB           JOHN\r\nG4AAA           JOHN\r\nG4CCC           JOHN\r\n"}}},
+         Ligne("01/02/00 07:00 G4BBB - JOHN 59 59 SSB 3.5")}, {Memoire, "G4BBB           JOHN\r\n"}}},
     // "Inserer un QSO" during an edit inserts the edited QSO as a new one, without a duplicate check, and the
     // edit's end brings the activation's band and mode back.
     {.nom = "insertion pendant une edition", .fichiers = {{Log, Qso(1) + Qso7_CW}}, .etapes = {"clic Edite_QSO",
          "clic Ajout_QSO", "?Status=Mode Ajout d'un QSO", "> \r", "Heure_Q> 1008", "Observation_Q> [F9]"},
      .attendus = {"Mode_Q=SSB", "Bande_Q=3.5", "Status=", "Num_Q=4"},
      .fichiers_apres = {{Log, Qso(1) + Qso7_CW + Ligne("01/03/24 10:08 F7ABC 75 JEAN 599 599 CW 7 | PORTABLE")}}},
-    // Another activation: the entry in progress is dropped, and nothing deleted from the first log is offered.
-    {.nom = "autre activation", .fichiers = {{Log, Log_De(2)}}, .etapes = {"oui", "clic Efface_QSO", "> G4ABC",
-         "changer DMF-456", "?Indi_Q=", "?Recupere: inactif", "clic Recupere"},
-     .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
-         "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme."}},
+    // Another activation drops the QSO typed (the question names its callsign, blanks alone are nothing
+    // typed) and offers nothing deleted from the first log; an edit or an insertion is cancelled and said.
+    {.nom = "autre activation", .fichiers = {{Log, Log_De(2)}, {"DMF-456.txt", Qso(1)}}, .etapes = {"oui",
+         "clic Efface_QSO", "> G4ABC", "?abandon=G4ABC", "changer DMF-456", "?Indi_Q=", "?Recupere: inactif",
+         "clic Recupere", "texte Observation_Q  ", "?abandon=(rien)", "texte Prenom_Q JEAN", "?abandon=",
+         "clic Edite_QSO", "?abandon=(rien)", "changer DMF-123",
+         "?Status=Modification du QSO n° 1 annulée : passage à l'activité DMF-123", "clic Ajout_QSO", "> G4XYZ",
+         "?abandon=(rien)", "changer DMF-456"}, .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
+         "Aucun QSO à récupérer : aucun QSO n'a été supprimé depuis l'ouverture du programme."},
+     .attendus = {"Status=Ajout d'un QSO annulé : passage à l'activité DMF-456"}},
     {.nom = "edition apres une recuperation qui decale les numeros", .fichiers = {{Log, Log_De(4)}},
      .etapes = {"clic Liste_QSO 2", "oui", "clic Efface_QSO", "clic Liste_QSO 3", "clic Edite_QSO", "oui",
          "clic Recupere", "?Num_Q=03", "Observation_Q> qrp[+]"}, .messages = {"Voulez vous effacer le QSO avec F2ABC ?",
