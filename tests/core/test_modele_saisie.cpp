@@ -352,14 +352,12 @@ const std::vector<Cas> Saisie{
     {.nom = "Annuler une saisie vide tout et n'ecrit rien", .etapes = {"> f2abc\r75\rjean\r", "QRKR_Q> 57\r\rqrp",
          "clic Annule_Q"}, .attendus = Pret_Et({"Num_Q=1", "QRKR_Q QRKE_Q=59", "Date_Q Heure_Q: cache"}),
      .fichiers_apres = {{Log, Absent}, {Memoire, Absent}}},
-    // The first earlier line on 7 in SSB, which has no first name: two blanks. "Oui" drops the callsign
-    // and leaves the department and first name alone; on 14 in CW it was never worked.
+    // The line on 7 in SSB, not the one in CW; it has no first name: two blanks. "Oui" drops the callsign
+    // and leaves the department and first name alone; on 14 it was never worked.
     {.nom = "doublon meme bande et meme mode: Oui abandonne",
-     .fichiers = {{Log, Ligne("01/03/24 10:00 F1ABC 75 JEAN 59 59 SSB 14") +
-         Ligne("01/03/24 10:05 F1ABC 75 JEAN 599 599 CW 7") + Ligne("01/03/24 10:10 F1ABC - - 59 59 SSB 7") +
-         Ligne("02/03/24 11:00 F1ABC 75 JEAN 59 59 SSB 7")}, {Memoire, "F1ABC        75 JEAN\r\n"}},
-     .reglages = {"Bande Activite=2"}, .etapes = {"oui", "> F1ABC\r", "?Indi_Q Dpt_Q Prenom_Q=",
-         "?Dpt_Q Prenom_Q: inactif", "?focus=Indi_Q", "Bande_Q> 14\r", "Mode_Q> CW\r", "> F1ABC\r"},
+     .fichiers = {{Log, Ligne("01/03/24 10:05 F1ABC 75 JEAN 599 599 CW 7") + Ligne("01/03/24 10:10 F1ABC - - 59 59 SSB 7")},
+         {Memoire, "F1ABC        75 JEAN\r\n"}}, .reglages = {"Bande Activite=2"}, .etapes = {"oui", "> F1ABC\r",
+         "?Indi_Q Dpt_Q Prenom_Q=", "?Dpt_Q Prenom_Q: inactif", "?focus=Indi_Q", "Bande_Q> 14\r\r", "> F1ABC\r"},
      .messages = {"F1ABC  Deja contacté le 01/03/24 a 10:10 sur 7 Mhz. Annuler la saisie ?"},
      .attendus = {"focus=Dpt_Q", "Dpt_Q=75", "Prenom_Q=JEAN"}},
     // "Non" goes on with the memory; another activation has its own log and the same memory.
