@@ -173,8 +173,6 @@ void Banc::Etape(const std::string& etape) {
     } else if (nom == "rouvrir") {
         m.emplace(*this, fs, dossier.Chemin(), *this);
         m->Charger(activite);
-    } else if (nom == "activation") {
-        activite = reste;
     } else if (nom == "changer") { // "Saisie des QSO" on another activation
         m->Changer_Activation(activite = reste);
     } else if (nom == "log") {
@@ -221,8 +219,7 @@ std::vector<std::string> Banc::Etats(const std::string& nom) const {
     const bool cache =
         (nom == "Date_Q" || nom == "Heure_Q" || nom.starts_with("Label")) && !m->Date_Heure_Visibles();
     return {actif ? "actif" : "inactif", champ && m->Champ(*champ).vert ? "vert" : "jaune",
-            cache ? "cache" : "visible", "lignes=" + std::to_string(m->Lignes().size()),
-            "ligne=" + std::to_string(m->Numero_Selectionne())};
+            cache ? "cache" : "visible"};
 }
 
 void Banc::Verifier(const std::string& attendu) {
@@ -363,7 +360,7 @@ const std::vector<Cas> Saisie{
     // "Non" goes on with the memory; another activation has its own log and the same memory.
     {.nom = "memoire des prenoms: Non au doublon, puis une autre activation",
      .fichiers = {{Memoire, "G4XYZ           JOHN\r\n"}}, .etapes = {"> F1ABC\r75\rJean[+]", "non", "> F1ABC\r",
-         "?Dpt_Q=75", "?Prenom_Q=JEAN", "clic Annule_Q", "activation DMF-456", "rouvrir", "> F1ABC\r\r",
+         "?Dpt_Q=75", "?Prenom_Q=JEAN", "changer DMF-456", "> F1ABC\r\r",
          "Prenom_Q> Pierre[F12]", "> G4XYZ\r[F10]"},
      .messages = {"F1ABC JEAN Deja contacté le 01/03/24 a 14:25 sur 3.5 Mhz. Annuler la saisie ?"},
      .fichiers_apres = {{Memoire, "G4XYZ           JOHN\r\nF1ABC        75 PIERRE\r\n"},
