@@ -379,6 +379,9 @@ const std::vector<Cas> Saisie{
     Validation_Refusee("departement de 3", "Dpt_Q", "751", {}, "2 caractères pour le département"),
     Validation_Refusee("mode de 5", "Mode_Q", "PSK31", {}, "3 caracteres maxi"),
     Validation_Refusee("bande de 4", "Bande_Q", "1296", {}, "3 caracteres maxi"),
+    // "+" in the department checks no field itself: the validation it starts refuses the first one at fault.
+    {.nom = "plus dans le departement: l'indicatif refuse d'abord", .etapes = {"> F1ABC\r", "texte Indi_Q F1ABCDEFGHIJK",
+         "texte Dpt_Q 751", "> [+]"}, .messages = {"12 caracteres maxi"}, .attendus = {"focus=Indi_Q"}},
     // What is typed is what is logged, blanks around it apart.
     {.nom = "mode et bande tapes: loges tels quels, indice -1", .etapes = {"Bande_Q> 2\r", "> cw\r", "?Mode_Q=cw",
          "?Bande_Q=2", "?$Bande Activite=-1", "?$Mode Activite=-1", "?QRKR_Q=59", ">  G4ABC\r[F9]", "Bande_Q> 5\r",
