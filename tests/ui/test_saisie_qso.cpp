@@ -117,8 +117,8 @@ const std::vector<Cas> Saisie{
 };
 
 const std::vector<Cas> Edition{
-    {.nom = "suppression d'un de deux QSO identiques, puis recuperation a sa place",
-     .fichiers = {{Log, Qso(1) + Qso(2) + Qso(3) + Qso(3) + Qso(4)}}, .etapes = {"clic Liste_QSO 4", "oui",
+    {.nom = "suppression d'un de deux QSO identiques choisi au clavier, puis recuperation a sa place",
+     .fichiers = {{Log, Qso(1) + Qso(2) + Qso(3) + Qso(3) + Qso(4)}}, .etapes = {"clic Liste_QSO 5", "> [Haut]", "oui",
          "clic Efface_QSO", "?Liste_QSO: lignes=4 ligne=4", "?Num_Q=5", "?focus=Indi_Q", "?Recupere: actif", "oui",
          "clic Recupere"}, .messages = {"Voulez vous effacer le QSO avec F3ABC ?",
          "Voulez vous recuperer le QSO avec F3ABC a 10:03 sur 7 Mhz en SSB"},
