@@ -138,23 +138,18 @@ const std::vector<Cas> Table{
          "il indique le 01/12/2026 à 01:59 (heure locale), avant même la création de ce programme (le 01/12/2026).\n"
          "Chaque QSO prend sa date et son heure de cette horloge : corrigez la date et l'heure de l'ordinateur.", En_Cours}},
     // Values from the store or from a list line meet the rules of typed ones (26 letters between blanks fit
-    // the commune); a refused one leaves its field empty.
-    {.nom = "valeurs du store refusees", .reglages = {"Nom Activite=Château\r\nFaux", "Indicatif=ON4XYZ/P/MM",
-         "Type Activite=Ch\u0081teau", "Logger=ON4ABC\U0001F600", "Commune=  Sainte-Marie-aux-Chênes-Ou  "},
-     .messages = {Ignore.arg("Le réglage \"Indicatif\"", "10 caracteres maxi"),
-         Ignore.arg("Le réglage \"Logger\"", "il contient un caractère que les fichiers Windows-1252 ne peuvent pas garder"),
+    // the commune); a refused one leaves its field empty. A number whose log would be one of the program's files
+    // is refused from the store too, its message ending once.
+    {.nom = "valeurs du store refusees", .reglages = {"Nom Activite=Château\r\nFaux", "Type Activite=Ch\u0081teau",
+         "N° Activite=Temporaire", "Commune=  Sainte-Marie-aux-Chênes-Ou  "},
+     .messages = {Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1)),
          Ignore.arg("Le réglage \"Nom Activite\"", Controle), Ignore.arg("Le réglage \"Type Activite\"", Controle)},
-     .attendus = {"Activeur Logger Nom_Activite Type_Activite=", "Nom_Commune=  Sainte-Marie-aux-Chênes-Ou  "}},
+     .attendus = {"Num_Activite Nom_Activite Type_Activite=", "Nom_Commune=  Sainte-Marie-aux-Chênes-Ou  ",
+         "$N° Activite=Temporaire"}},
     {.nom = "valeur de la liste refusee", .fichiers = {{"Liste_Activite.txt", Liste({Moulin_129,
          QString(Moulin_129).replace("ONM-0042", "DMF-9   ").replace("Moulin de", "Moulin\tde")})}},
      .etapes = {"clic Liste_Activite 2"}, .messages = {Ignore.arg("Le champ \"Nom de l'Activité\" lu dans Liste_Activite.txt",
          Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
-    // A number whose log would be one of the program's files, from the store, on Enter or at saving.
-    {.nom = "numeros des fichiers du programme refuses", .reglages = Halloy, .etapes = {"Num_Activite> temporaire6\r",
-         "?focus=Num_Activite", "Num_Activite> liste_prenom", "clic Saisie_des_QSO", "?Num_Activite: vert",
-         "?focus=Num_Activite", "ini Setup /N° Activite=Temporaire", "rouvrir"}, .messages = {Du_Programme, Du_Programme,
-         Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1))}, .attendus = {"$N° Activite=Temporaire"},
-     .fichiers_apres = {{"Liste_Activite.txt", Absent}, {"LISTE_PRENOM.txt", Absent}, {"Liste_Prenom.txt", Absent}}},
     // An edit or an insertion is cancelled and said; a typed QSO is dropped only on Yes, No changing nothing,
     // and kept when the same activation is pressed again.
     {.nom = "autre activation pendant une edition, une insertion, puis avec un QSO tape: Non puis Oui",
