@@ -62,6 +62,8 @@ const std::vector<Cas> Menus{
          "imprime 2 rapport", "menu Mnu_Apercu_Log", "apercu", "imprimante refusee", "menu Mnu_Imp_Log"},
      .messages = {"Le log n'a pas pu être imprimé : l'imprimante choisie a refusé le travail ou n'est pas "
          "disponible. Vérifiez-la, puis recommencez."}},
+    {.nom = "affichage de 9 QSO", .fichiers = {{Log, Log_De(9)}}, .etapes = {"menu Mnu_Aff_Log", "affiche 9",
+         "affichee 1 " + Affichee("    1  ", Qso(1)), "affichee 9 " + Affichee("    9  ", Qso(9))}},
     // A second click brings the open window (even minimised) to the front as it was; closed, it reloads.
     {.nom = "affichage de 10 QSO, au premier plan, puis rouvert", .fichiers = {{Log, Log_De(10)}},
      .etapes = {"menu Mnu_Aff_Log", "affiche 10", "affichee 10 " + Affichee("   10  ", Qso(10)), "activer",
