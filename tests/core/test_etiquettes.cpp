@@ -142,6 +142,7 @@ TEST(Etiquettes, ZoneImprimable) {
     }
 }
 
+// Stopping at the pause and the preview's grey outlines are the label window's rows.
 TEST(Etiquettes, ImpressionDesFeuilles) {
     struct Cas {
         const char* nom; int etiquettes; Choix_Etiquettes choix; std::vector<bool> reponses;
@@ -156,14 +157,11 @@ TEST(Etiquettes, ImpressionDesFeuilles) {
         {"16", 16, {L7162, Fr, true}, {}, {}, 1, 96, {"police Courier New", "taille 13", "gras 1", Titre_A, "taille 10",
          "texte 5.65 22.04 " + B(10) + "DMF-123  Ch\xE2teau de Halloy", "gras 0"}, Fin},
         {"17", 17, {}, {}, {}, 2, 108, {}, {"fin", "taille 13", "gras 1", "texte 5.65 17.72   Confirme le QSO avec  F17ABC 75"}},
-        {"20 non", 20, {L7162, Fr, true}, {false}, {"Page suivante ?"}, 1, 96, {}, Fin},
         {"B 20 oui", 20, {Format_Etiquette::DP167, Fr, true}, {true}, {B(15) + "Page suivante ?"}, 2, 120,
          {"police Courier New", "taille 15", "gras 1", "texte 3.29 5.91  Confirme le QSO avec F1ABC 75"}, {}},
         // From the fourth label: the first QSO on the right of row 2, nothing before it.
         {"depuis la 4e", 1, {L7162, Fr, false, 4}, {}, {}, 1, 6,
          {"police Courier New", "taille 13", "gras 1", "texte 107.25 51.62    Confirme le QSO avec F1ABC 75"}, Fin},
-        {"apercu", 1, {L7162, Fr, false, 1, {}, Contours::Gris}, {}, {}, 1, 12,
-         {"police Courier New", "cadre 4.65 12.90 99.10 33.90 gris", "cadre 106.25 12.90 99.10 33.90 gris"}, Fin},
     };
     for (const auto& c : table) {
         std::vector<std::string> lignes, questions;
