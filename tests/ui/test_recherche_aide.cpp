@@ -35,13 +35,13 @@ QPointer<QWidget> vue;
 using E = Environnement_Test;
 
 const std::vector<Cas> Recherches{
-    // What is found or refused is the core's rule; here each box's route, and nothing found.
+    // Each box's route, the date refused one character too long, and nothing found; the rules are the core's.
     {.nom = "indicatif puis date: trouves, refus de chaque boite, rien trouve", .fichiers = {{Log, Log_30()}},
      .etapes = {"clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "?focus=Indica", "Indica> on4",
          "?Indica=ON4", "> \r", "resultats 2 3 5", "?Indica Data=", "Indica> F/ON4XYZ/QRPX\r", "?Indica=F/ON4XYZ/QRPX",
-         "Data> 14/01/06\r", "?Option1_2: coche", "resultats 2 3 4", "?Indica Data=", "Data> 14-01-06\r",
-         "?Data=14-01-06", "resultats 2 3 4", "Indica> ZZ9\r", "resultats"},
-     .messages = {"Attention 12 caracteres maxi pour l'indicatif", "Attention le format date doit etre JJ/MM/AA",
+         "Data> 14/01/06\r", "?Option1_2: coche", "resultats 2 3 4", "?Indica Data=", "Data> 14/01/200\r",
+         "?Data=14/01/200", "resultats 2 3 4", "Indica> ZZ9\r", "resultats"},
+     .messages = {"Attention 12 caracteres maxi pour l'indicatif", "Attention 8 caracteres maxi pour la date (format jj/mm/aa)",
          "Pas de QSO trouvé"}},
     {.nom = "le resultat clique devient la ligne courante et s'edite", .fichiers = {{Log, Log_30()}},
      .etapes = {"clic Recherche", "fenetre Recherche_Indicatif Recherche QSO", "Indica> ea1\r", "resultats 10 11 12 13 14 15 16 17 18 19", "clic QSO_Effectues 5",
