@@ -137,18 +137,18 @@ const std::vector<Cas> Table{
          QString(Moulin_129).replace("ONM-0042", "DMF-9   ").replace("Moulin de", "Moulin\tde")})}},
      .etapes = {"clic Liste_Activite 2"}, .messages = {Ignore.arg("Le champ \"Nom de l'Activité\" lu dans Liste_Activite.txt",
          Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
-    // The entry window logs into the activation it shows: RAZ does not move it. An edit or an insertion is cancelled and said; a typed
-    // QSO is dropped only on Yes, No changing nothing, and kept when the same activation is pressed again. The
-    // other activation then shows, and logs into, its own.
+    // The entry window logs into the activation it shows: RAZ does not move it. An edit or an insertion is
+    // cancelled and said; a QSO typed, if only its callsign, is dropped only on Yes, No changing nothing, and kept
+    // when the same activation is pressed again. The other activation then shows, and logs into, its own.
     {.nom = "RAZ puis un QSO; autre activation pendant une edition, une insertion, avec un QSO tape: Non puis Oui",
      .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129})}, {"DMF-123.txt", Qso}, {"ONM-0042.txt", ""}},
      .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "saisie 1", "activer", "clic RAZ", "activer_saisie",
          "Indi_Q> g4abc\r[F9]", "?Label1=Assistant d'activité de ON4XYZ/P", "clic Edite_QSO", "activer",
          "clic Liste_Activite 2", "clic Saisie_des_QSO", "?Status=Modification du QSO n° 2 annulée : passage à l'activité ONM-0042",
          "activer_saisie", "clic Ajout_QSO", "Indi_Q> g4abc", "activer", "clic Liste_Activite 1", "clic Saisie_des_QSO",
-         "?Status=Ajout d'un QSO annulé : passage à l'activité DMF-123", "activer_saisie", "Indi_Q> f5xyz\r", "> 75\rPAUL",
+         "?Status=Ajout d'un QSO annulé : passage à l'activité DMF-123", "activer_saisie", "Indi_Q> f5xyz",
          "activer", "clic Saisie_des_QSO", "clic Liste_Activite 2", "non", "clic Saisie_des_QSO", "?Indi_Q=F5XYZ",
-         "?Dpt_Q=75", "?Prenom_Q=PAUL", "?Label1=Assistant d'activité de ON4XYZ/P", "?Num_Activite=ONM-0042",
+         "?Label1=Assistant d'activité de ON4XYZ/P", "?Num_Activite=ONM-0042",
          "?$N° Activite=DMF-123", "oui", "clic Saisie_des_QSO", "saisie 1", "?Indi_Q Prenom_Q=", "?Label21=Braine-l'Alleud",
          "?Label4=1420", "?Num_Q=1", "?Label3=Moulin Moulin de Braine   référence ONM-0042 par F4ABC au log F4ABC",
          "?focus=Indi_Q", "> g5abc\r[F9]"},
