@@ -75,6 +75,14 @@ const Regle_Champ& Regle(Champ_Setup champ) {
     return Regles[static_cast<std::size_t>(champ)];
 }
 
+} // namespace
+
+std::size_t Longueur_Maxi(Champ_Setup champ) {
+    return Regle(champ).maxi;
+}
+
+namespace {
+
 bool Longueur_Refusee(const Regle_Champ& regle, std::string_view texte) {
     const std::size_t longueur = Sans_Blancs(texte).size();
     return regle.exacte ? longueur != regle.maxi : longueur > regle.maxi;

@@ -96,6 +96,9 @@ const std::string& Valeur(const ActivationRecord& activation, Champ_Setup champ)
 // text as typed, then, for the number, its use as a file name. Nothing when the field is accepted.
 std::optional<std::string_view> Refus_Sur_Entree(Champ_Setup champ, std::string_view texte);
 
+// The most characters the field holds (exactly that many for the postal code).
+std::size_t Longueur_Maxi(Champ_Setup champ);
+
 // The check run again before saving, so that a value typed without Enter cannot break the list line.
 // Only the limits: an empty field is left to the rule of the three first fields.
 std::optional<std::string_view> Refus_Avant_Enregistrement(Champ_Setup champ, std::string_view texte);

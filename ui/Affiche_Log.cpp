@@ -21,18 +21,11 @@ Affiche_Log::Affiche_Log(Services& services, const Activation_Affichee& activati
 
     auto* frame2 = new QGroupBox(QStringLiteral("Liste des QSO"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    const QFont fixe = Police_Fixe();
     // The log line starts in column 8, after the number's five columns and two blanks.
-    m_label2 = new Entete_Colonnes(Colonnes_Entete_Log(8), frame2);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(fixe);
-    m_liste_qso = new QListWidget(frame2);
-    m_liste_qso->setObjectName(QStringLiteral("Liste_QSO"));
-    m_liste_qso->setFont(fixe);
-    m_liste_qso->setUniformItemSizes(true);
-    Espacer_Lignes(m_liste_qso);
-    // The header starts where the list's text starts.
-    m_label2->setContentsMargins(m_liste_qso->frameWidth() + 2, 0, 0, 0);
+    auto* label2 = Nommer(new Entete_Colonnes(Colonnes_Entete_Log(8), frame2), "Label2");
+    m_label2 = label2;
+    m_liste_qso = Nommer(new QListWidget(frame2), "Liste_QSO");
+    label2->Poser_Sur(m_liste_qso);
     auto* dans_frame = new QVBoxLayout(frame2);
     dans_frame->addWidget(m_label2);
     dans_frame->addWidget(m_liste_qso, 1);
@@ -41,11 +34,9 @@ Affiche_Log::Affiche_Log(Services& services, const Activation_Affichee& activati
     page->addWidget(m_label3);
     page->addWidget(frame2, 1);
 
-    // Room for the 106 columns of the header and the list's scroll bar, within the screen.
-    const int largeur = QFontMetrics(fixe).horizontalAdvance(QString(112, QLatin1Char('0'))) + 60;
-    const QRect zone = Zone_Disponible(this);
-    resize(zone.isEmpty() ? largeur : std::min(largeur, zone.width() - 16),
-           zone.isEmpty() ? 600 : std::min(600, zone.height() - 48));
+    // Room for the 111 columns of a list line, the frames and the list's scroll bar, within the screen.
+    const int largeur = m_liste_qso->fontMetrics().horizontalAdvance(QString(115, QLatin1Char('0'))) + 60;
+    Dimensionner(this, {largeur, 600});
     Charger(activation);
 }
 

@@ -63,9 +63,7 @@ Mode_Emploi::Mode_Emploi(const QString& chemin, QWidget* parent)
     connect(m_retour, &QPushButton::clicked, m_texte, &QTextBrowser::backward);
     connect(sommaire, &QPushButton::clicked, this, &Mode_Emploi::Sommaire);
 
-    const QRect zone = Zone_Disponible(this);
-    resize(zone.isEmpty() ? 820 : std::min(820, zone.width() - 16),
-           zone.isEmpty() ? 640 : std::min(640, zone.height() - 48));
+    Dimensionner(this, {820, 640});
 
     if (m_chemin.isEmpty()) {
         sommaire->setEnabled(false);

@@ -43,8 +43,8 @@ QFrame* Etiquette_Exemple(const char* nom, const std::array<const char*, 6>& nom
     frame->setAutoFillBackground(true);
     frame->setBackgroundRole(QPalette::Base);
     auto* lignes = new QVBoxLayout(frame);
-    lignes->setContentsMargins(6, 6, 6, 6);
-    lignes->setSpacing(2);
+    lignes->setContentsMargins(4, 3, 4, 3);
+    lignes->setSpacing(0);
     const auto textes = Maravel::Lignes_Exemple(modele);
     for (std::size_t i = 0; i < textes.size(); ++i) {
         auto* ligne = Nommer(new QLabel(Depuis_1252(textes[i]), frame), noms[i]);
@@ -209,6 +209,9 @@ Etiquettes::Etiquettes(Services& services, std::function<std::vector<std::string
                          2, 0);
     calibrage->addWidget(m_decalage_v, 3, 0, Qt::AlignLeft);
     calibrage->setRowStretch(4, 1);
+    // The test sheet is how the offsets are checked: it stands with them.
+    auto* page_essai = Nommer(new QPushButton(QStringLiteral("Page d'essai"), frame8), "Page_Essai");
+    calibrage->addWidget(page_essai, 5, 0);
     for (auto* champ : {m_decalage_h, m_decalage_v}) {
         champ->setToolTip(
             QStringLiteral("De -10 à 10 mm par pas de 0,5 : positif vers la droite et vers le bas "
@@ -223,21 +226,19 @@ Etiquettes::Etiquettes(Services& services, std::function<std::vector<std::string
     m_premiere->setValue(1);
     m_premiere->setToolTip(QStringLiteral("Sur une feuille entamée, le n° de la première étiquette libre "
                                           "(numérotées de gauche à droite, de haut en bas)"));
+    // The print run's options and its two actions on one row: no row of buttons under the window, which
+    // then stands whole on a 600-pixel screen.
+    auto* apercu = Nommer(new QPushButton(QStringLiteral("Aperçu"), frame7), "Apercu");
+    auto* imprime = Nommer(new QPushButton(QStringLiteral("Imprimer"), frame7), "Imprime");
     auto* impression = new QHBoxLayout(frame7);
     impression->addWidget(m_arret_imp);
     impression->addStretch(1);
     impression->addWidget(
         Nouveau_Label("Label_Premiere", QStringLiteral("Commencer à l'étiquette n°"), frame7));
     impression->addWidget(m_premiere);
-
-    auto* page_essai = Nommer(new QPushButton(QStringLiteral("Page d'essai"), this), "Page_Essai");
-    auto* apercu = Nommer(new QPushButton(QStringLiteral("Aperçu"), this), "Apercu");
-    auto* imprime = Nommer(new QPushButton(QStringLiteral("Imprimer"), this), "Imprime");
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch(1);
-    for (auto* bouton : {page_essai, apercu, imprime}) {
-        boutons->addWidget(bouton);
-    }
+    impression->addSpacing(12);
+    impression->addWidget(apercu);
+    impression->addWidget(imprime);
 
     auto* bas = new QGridLayout;
     bas->addWidget(frame5, 0, 0);
@@ -250,9 +251,8 @@ Etiquettes::Etiquettes(Services& services, std::function<std::vector<std::string
     page->addWidget(frame1);
     page->addWidget(frame2);
     page->addLayout(bas);
-    page->addLayout(boutons);
-    for (auto* layout : {page->layout(), frame2->layout(), frame5->layout(), frame6->layout(),
-                         frame7->layout(), frame8->layout()}) {
+    for (auto* layout : {page->layout(), frame1->layout(), frame2->layout(), frame5->layout(),
+                         frame6->layout(), frame7->layout(), frame8->layout()}) {
         layout->setContentsMargins(6, 6, 6, 6);
     }
 

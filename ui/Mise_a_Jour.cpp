@@ -91,9 +91,7 @@ Mise_a_Jour::Mise_a_Jour(Services& services, const QUrl& site, QWidget* parent)
     connect(navigateur, &QPushButton::clicked, this, [this] { Lien(m_page); });
     connect(m_web_browser1, &QTextBrowser::anchorClicked, this, &Mise_a_Jour::Lien);
 
-    const QRect zone = Zone_Disponible(this);
-    resize(zone.isEmpty() ? 800 : std::min(800, zone.width() - 16),
-           zone.isEmpty() ? 600 : std::min(600, zone.height() - 48));
+    Dimensionner(this, {800, 600});
 
     m_web_browser1->setPlainText(QStringLiteral("Chargement de la page ") + m_page.toString() +
                                  QStringLiteral(" ..."));

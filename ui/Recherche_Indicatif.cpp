@@ -48,18 +48,13 @@ Recherche_Indicatif::Recherche_Indicatif(Services& services, QListWidget* liste_
     grille->addWidget(m_data, 1, 1);
     grille->setColumnStretch(2, 1);
 
-    const QFont fixe = Police_Fixe();
     auto* entete =
         Nommer(new Entete_Colonnes(Colonnes_Entete_Log(Maravel::Decalage_Affichage + 1)), "Entete");
-    entete->setFont(fixe);
     entete->setText(Titres_Colonnes);
     m_qso_effectues = Nommer(new QListWidget, "QSO_Effectues");
-    m_qso_effectues->setFont(fixe);
-    m_qso_effectues->setUniformItemSizes(true);
-    Espacer_Lignes(m_qso_effectues);
+    entete->Poser_Sur(m_qso_effectues);
     m_qso_effectues->setToolTip(QStringLiteral("Cliquez sur le QSO pour le selectionner"));
     m_qso_effectues->setFocusPolicy(Qt::ClickFocus);
-    entete->setContentsMargins(m_qso_effectues->frameWidth() + 2, 0, 0, 0);
 
     auto* command1 = Nommer(new QPushButton(QStringLiteral("Quitter")), "Command1");
     command1->setAutoDefault(false);
@@ -79,10 +74,8 @@ Recherche_Indicatif::Recherche_Indicatif(Services& services, QListWidget* liste_
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
 
     // Room for the 110 columns of a list line and the scroll bar, within the screen.
-    const int largeur = QFontMetrics(fixe).horizontalAdvance(QString(114, QLatin1Char('0'))) + 40;
-    const QRect zone = Zone_Disponible(this);
-    resize(zone.isEmpty() ? largeur : std::min(largeur, zone.width() - 16),
-           zone.isEmpty() ? 520 : std::min(520, zone.height() - 48));
+    const int largeur = m_qso_effectues->fontMetrics().horizontalAdvance(QString(114, QLatin1Char('0'))) + 40;
+    Dimensionner(this, {largeur, 520});
     setTabOrder(m_indica, m_data);
     m_indica->setFocus();
 }

@@ -95,9 +95,7 @@ Select_QSO::Select_QSO(Services& services, std::function<Activation_Affichee()> 
     // The 79 columns of a line and the scroll bar, within the screen.
     const int largeur =
         QFontMetrics(m_liste_qso->font()).horizontalAdvance(QString(84, QLatin1Char('0'))) + 60;
-    const QRect zone = Zone_Disponible(this);
-    resize(zone.isEmpty() ? largeur : std::min(largeur, zone.width() - 16),
-           zone.isEmpty() ? 640 : std::min(640, zone.height() - 48));
+    Dimensionner(this, {largeur, 640});
     Charger();
 }
 
@@ -141,29 +139,28 @@ void Select_QSO::Select_All_Click() {
 
 // One label window, kept with the selection it prints from, and opened beside it.
 void Select_QSO::Impression_Click() {
-    const bool nouvelle = m_etiquettes == nullptr;
-    if (nouvelle) {
+    if (m_etiquettes == nullptr) {
         m_etiquettes = new Etiquettes(
             m_services, [this] { return m_imprime; }, m_activation, this);
+        Placer_A_Cote(m_etiquettes);
     }
     m_etiquettes->setWindowState(m_etiquettes->windowState() & ~Qt::WindowMinimized);
     m_etiquettes->show();
-    if (nouvelle) {
-        Placer_A_Cote(m_etiquettes);
-    }
     m_etiquettes->raise();
     m_etiquettes->activateWindow();
 }
 
 // Side by side, the pair centred, when the screen is wide enough; else the selection on the left edge and
-// the label window on the right one, so that the callsigns of the print list stay in sight.
+// the label window on the right one, so that the callsigns of the print list stay in sight. Placed before
+// it is first shown, where the window manager then frames it; its frame is taken to be this window's.
 void Select_QSO::Placer_A_Cote(QWidget* etiquettes) {
     const QRect zone = Zone_Disponible(this);
     if (zone.isEmpty()) {
         return;
     }
     const QRect selection = frameGeometry();
-    const QSize taille = etiquettes->frameGeometry().size();
+    etiquettes->adjustSize();
+    const QSize taille = etiquettes->size() + selection.size() - size();
     const int libre = zone.width() - selection.width() - taille.width();
     const int x = libre >= 0 ? zone.x() + libre / 2 : zone.x();
     const auto dans_l_ecran = [&zone](int y, int hauteur) {

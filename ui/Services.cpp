@@ -3,7 +3,7 @@
 #include "core/Journal.h"
 #include "ui/Sous_Programmes.h"
 
-#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -34,48 +36,43 @@ bool Demander(QMessageBox& boite) {
     return boite.clickedButton() == oui;
 }
 
-// A box as wide as its fixed-pitch line. The toolkit caps a message box's width (the screen less 480
-// pixels, 886 on a 1366-pixel screen), which cut the line's end and its " ?"; the box is widened back each
-// time the toolkit sizes it, within the screen, and kept centred.
-class Boite_Ligne final : public QMessageBox {
+// A question about a fixed-column line: the line on a line of its own, in fixed pitch, whole with its
+// trailing blanks, as it goes into the list. A message box caps its width and would cut or wrap it; here,
+// on a screen narrower than the line, the line scrolls sideways and the box stays inside the screen.
+class Boite_Ligne final : public QDialog {
 public:
-    Boite_Ligne(const QString& texte, int largeur_ligne)
-        : QMessageBox(QMessageBox::NoIcon, Titre, texte), m_largeur_ligne(largeur_ligne) {
-        setTextFormat(Qt::RichText);
+    Boite_Ligne(const QString& avant, const QString& ligne) {
+        setWindowTitle(Titre);
+        auto* texte = new QLabel(avant.trimmed());
+        auto* fixe = new QLabel(ligne);
+        fixe->setObjectName(QStringLiteral("Ligne"));
+        fixe->setTextFormat(Qt::PlainText);
+        fixe->setFont(Police_Fixe());
+        auto* defilement = new QScrollArea;
+        defilement->setFrameShape(QFrame::NoFrame);
+        defilement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        defilement->setWidget(fixe);
+        auto* boutons = new QDialogButtonBox;
+        QPushButton* oui = boutons->addButton(QStringLiteral("&Oui"), QDialogButtonBox::YesRole);
+        boutons->addButton(QStringLiteral("&Non"), QDialogButtonBox::NoRole);
+        oui->setDefault(true);
+        connect(boutons, &QDialogButtonBox::clicked, this,
+                [this, oui](const QAbstractButton* bouton) { done(bouton == oui ? Accepted : Rejected); });
+        auto* page = new QVBoxLayout(this);
+        page->addWidget(texte);
+        page->addWidget(defilement);
+        page->addWidget(boutons);
+        // Room for the window's frame and its margins on the screen it opens on.
+        const QMargins marges = page->contentsMargins();
+        const int place = Zone_Disponible(this).width() - marges.left() - marges.right() - 2 * 16;
+        const QSize taille = fixe->sizeHint();
+        const bool trop_large = taille.width() > place;
+        defilement->setHorizontalScrollBarPolicy(trop_large ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        defilement->setFixedSize(
+            std::min(taille.width(), place),
+            taille.height() + (trop_large ? defilement->horizontalScrollBar()->sizeHint().height() : 0));
     }
-
-protected:
-    bool event(QEvent* evenement) override {
-        const bool traite = QMessageBox::event(evenement);
-        if (evenement->type() == QEvent::LayoutRequest || evenement->type() == QEvent::Show) {
-            Elargir();
-        }
-        return traite;
-    }
-
-private:
-    void Elargir() {
-        const auto* texte = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        if (texte == nullptr) {
-            return;
-        }
-        const QRect ecran = screen()->availableGeometry();
-        const int cadre = frameGeometry().width() - width();
-        const int largeur =
-            std::min(width() + m_largeur_ligne - texte->contentsRect().width(), ecran.width() - cadre);
-        if (largeur <= width()) {
-            return;
-        }
-        const int x = std::max(ecran.left(), frameGeometry().center().x() - (largeur + cadre) / 2);
-        setFixedWidth(largeur);
-        move(x, y());
-        // As the toolkit does after sizing the box: no second round of layout undoing this one.
-        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
-    }
-
-    int m_largeur_ligne;
 };
-
 } // namespace
 
 void Messages_Qt::Information(const QString& texte) {
@@ -90,16 +87,8 @@ bool Messages_Qt::Question(const QString& texte) {
 }
 
 bool Messages_Qt::Question_Ligne(const QString& avant, const QString& ligne, const QString& apres) {
-    // The line on one line of its own, its columns in fixed pitch, rather than wrapped anywhere; whole, its
-    // trailing blanks included, as it goes into the list.
-    QFont police = QApplication::font("QMessageBox");
-    police.setFamily(Police_Fixe().family());
-    Boite_Ligne boite(
-        QStringLiteral("<p>") + avant.toHtmlEscaped() +
-            QStringLiteral("</p><p style=\"white-space:pre; font-family:'%1'\">").arg(police.family()) +
-            ligne.toHtmlEscaped() + apres.toHtmlEscaped() + QStringLiteral("</p>"),
-        QFontMetrics(police).horizontalAdvance(ligne + apres) + 1);
-    return Demander(boite);
+    Boite_Ligne boite(avant, ligne + apres);
+    return boite.exec() == QDialog::Accepted;
 }
 
 Reglages::Reglages()

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -131,7 +132,6 @@ void Setup::Construire() {
         etiquette->setObjectName(QStringLiteral("Etiquette_") + QString::fromLatin1(description.nom));
         auto* champ = new QLineEdit(frame2);
         champ->setObjectName(QString::fromLatin1(description.nom));
-        champ->setMinimumWidth(260);
         Limiter_Au_1252(champ);
         champ->installEventFilter(this);
         auto* exemple = new QLabel(description.exemple, frame2);
@@ -179,7 +179,12 @@ void Setup::Construire() {
     fenetre->setSpacing(12);
     fenetre->addWidget(frame1);
     fenetre->addLayout(boutons);
-    resize(sizeHint().expandedTo(QSize(860, 0)));
+    // The fields' column as wide as the longest value in capitals of average width, where the screen
+    // allows it; else narrower, the fields' text scrolling.
+    const auto plus_long = std::ranges::max(Maravel::Champs_Setup, {}, Maravel::Longueur_Maxi);
+    const int longueur = static_cast<int>(Maravel::Longueur_Maxi(plus_long));
+    const int voulue = fontMetrics().horizontalAdvance(QString(longueur, u'N')) + 12;
+    Dimensionner(this, sizeHint() + QSize(std::max(0, voulue - m_champs[0]->sizeHint().width()), 0));
 }
 
 QLineEdit* Setup::Champ(Champ_Setup champ) const {

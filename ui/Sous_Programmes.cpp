@@ -105,6 +105,11 @@ QRect Zone_Disponible(const QWidget* fenetre) {
     return ecran != nullptr ? ecran->availableGeometry() : QRect();
 }
 
+void Dimensionner(QWidget* fenetre, QSize voulue) {
+    const QRect zone = Zone_Disponible(fenetre);
+    fenetre->resize(zone.isEmpty() ? voulue : voulue.boundedTo(zone.size() - QSize(16, 48)));
+}
+
 void Centrer(QWidget* fenetre) {
     const QRect zone = Zone_Disponible(fenetre);
     if (zone.isEmpty()) {

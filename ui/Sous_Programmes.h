@@ -66,6 +66,9 @@ void Centrer(QWidget* fenetre);
 // The available area of the screen the window is on (or of the primary screen).
 QRect Zone_Disponible(const QWidget* fenetre);
 
+// The size a window wants, within the available area of its screen less a desktop's frame around it.
+void Dimensionner(QWidget* fenetre, QSize voulue);
+
 // Small letters a-z typed into a callsign-like field become capitals: the key is consumed and its
 // capital inserted. True when the event was handled.
 bool Majuscule_Tapee(QLineEdit* champ, QKeyEvent* touche);

@@ -172,7 +172,7 @@ const std::vector<Cas> Table{
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
     // The question as the operator reads it, in the program's own message box.
     {.nom = "la vraie boite montre toute la ligne, blancs finaux compris", .reglages = Halloy,
-     .etapes = {"boite_reelle " + Halloy_129 + " ?"}, .fichiers_apres = {{"Liste_Activite.txt", Absent}}},
+     .etapes = {"boite_reelle 12 " + Halloy_129 + " ?"}, .fichiers_apres = {{"Liste_Activite.txt", Absent}}},
 };
 // The program's start: the backup of the day, then the set-up window. The clock's local date names the day;
 // the next day, a link stands where its folder goes.
@@ -201,7 +201,10 @@ const std::map<QString, Scenario::Verbe> Verbes{
          QCOMPARE(env.Reglages_Relus().Lire("Chemin Repertoire"), QDir::toNativeSeparators(env.Dossier()));
          const QPoint ecart = f->frameGeometry().center() - f->screen()->geometry().center();
          QVERIFY2(std::abs(ecart.x()) <= 3 && std::abs(ecart.y()) <= 3, qPrintable(QDebug::toString(ecart)));
-         QCOMPARE(Table_Des_Controles(f), Table_Attendue(Table_Setup)); }},
+         QCOMPARE(Table_Des_Controles(f), Table_Attendue(Table_Setup));
+         // A 35-character activity type in capitals shows whole.
+         const auto* type = f->findChild<QLineEdit*>("Type_Activite");
+         QVERIFY(type->width() > type->fontMetrics().horizontalAdvance("ACTIVATION DU CHATEAU ET DU MOULIN X") + 8); }},
     // The program built on 01/12/2026; the clock's UTC and its local offset in minutes.
     {"horloge", [](QWidget*, E& env, const QString& a) { env.services().date_construction = QDate(2026, 12, 1);
          env.horloge.Regler(QDateTime::fromString(a.section(' ', 0, 0), Qt::ISODate), a.section(' ', 1).toInt()); }},
@@ -212,20 +215,27 @@ const std::map<QString, Scenario::Verbe> Verbes{
     {"lien", [](QWidget*, E& env, const QString& nom) { QVERIFY(QFile::link("/inexistant/log.txt", QDir(env.Dossier()).filePath(nom))); }},
     // The store's file itself, "Setup " with its blank being another section than "Setup".
     {"ini", [](QWidget*, E& env, const QString& a) { QSettings(env.Fichier_Reglages(), QSettings::IniFormat).setValue(a.section('=', 0, 0), a.section('=', 1)); }},
-    // A set-up window whose questions go to a real QMessageBox: its second paragraph read, then "Non".
-    {"boite_reelle", [](QWidget*, E& env, const QString& ligne) {
+    // A set-up window whose questions go to the program's own boxes, at a desktop's larger font ("12 " + the
+    // line): the line shown whole, scrolled sideways only on a screen narrower than 1366 pixels; then "Non".
+    {"boite_reelle", [](QWidget*, E& env, const QString& a) {
          Messages_Qt boites; Services& s = env.services();
          Services services{boites, s.reglages, s.horloge, s.fichiers, s.dossier, s.fin_programme, s.impression};
+         const QFont police = QApplication::font(); QApplication::setFont(QFont(police.family(), a.section(' ', 0, 0).toInt()));
          Setup setup(services); setup.Demarrer();
-         QString lue; int largeur = 0; QFont police;
-         QTimer::singleShot(0, &setup, [&] { auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-             QTextDocument texte; texte.setHtml(boite->text()); lue = texte.toPlainText().section('\n', 1);
-             auto* label = boite->findChild<QLabel*>("qt_msgbox_label"); police = label->font(); police.setFamily(Police_Fixe().family());
-             largeur = boite->screen()->availableGeometry().contains(boite->frameGeometry()) ? label->contentsRect().width() : 0;
+         QString lue; bool entiere = false, defile = false;
+         QTimer::singleShot(0, &setup, [&] { QWidget* boite = QApplication::activeModalWidget();
+             auto* ligne = boite->findChild<QLabel*>("Ligne"); auto* zone = boite->findChild<QScrollArea*>(); lue = ligne->text();
+             defile = zone->horizontalScrollBar()->maximum() > 0;
+             entiere = boite->screen()->availableGeometry().contains(boite->frameGeometry()) &&
+                 ligne->width() >= ligne->fontMetrics().horizontalAdvance(lue) &&
+                 zone->viewport()->width() + zone->horizontalScrollBar()->maximum() >= ligne->width() &&
+                 zone->viewport()->height() >= ligne->height();
              QTest::keyClick(boite, Qt::Key_Escape); });
          QTest::mouseClick(setup.findChild<QPushButton*>("Saisie_des_QSO"), Qt::LeftButton);
-         QCOMPARE(lue, ligne);
-         QVERIFY(largeur >= QFontMetrics(police).horizontalAdvance(ligne)); }},
+         QApplication::setFont(police);
+         QCOMPARE(lue, a.section(' ', 1));
+         QVERIFY(entiere && setup.screen()->availableGeometry().contains(setup.frameGeometry()));
+         QCOMPARE(defile, setup.screen()->availableGeometry().width() < 1366); }},
     {"ini_lu", [](QWidget*, E& env, const QString& a) {
          QCOMPARE(QSettings(env.Fichier_Reglages(), QSettings::IniFormat).value(a.section('=', 0, 0)).toString(), a.section('=', 1)); }}};
 Scenario Fenetre_Setup([](E& env) { auto setup = std::make_unique<Setup>(env.services()); setup->Demarrer(); return setup; }, Verbes);

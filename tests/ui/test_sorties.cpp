@@ -68,7 +68,7 @@ const std::vector<Cas> Menus{
      .messages = {"Le log n'a pas pu être imprimé : l'imprimante choisie a refusé le travail ou n'est pas "
          "disponible. Vérifiez-la, puis recommencez."}},
     {.nom = "affichage de 9 QSO", .fichiers = {{Log, Log_De(9)}}, .etapes = {"menu Mnu_Aff_Log", "affiche 9",
-         "affichee 1 " + Affichee("    1  ", Qso(1)), "affichee 9 " + Affichee("    9  ", Qso(9))}},
+         "affichee 1 " + Affichee("    1  ", Qso(1)), "affichee 9 " + Affichee("    9  ", Qso(9)), "defile"}},
     // A second click brings the open window (even minimised) to the front as it was; closed, it reloads.
     {.nom = "affichage de 10 QSO, au premier plan, puis rouvert", .fichiers = {{Log, Log_De(10)}},
      .etapes = {"menu Mnu_Aff_Log", "affiche 10", "affichee 10 " + Affichee("   10  ", Qso(10)), "activer",
@@ -111,6 +111,12 @@ Scenario Fenetre([](E& env) { return std::make_unique<Saisie_QSO>(env.services()
     {"affichee", [](QWidget* f, E&, const QString& a) {
          QCOMPARE(Affiche(f)->findChild<QListWidget*>("Liste_QSO")->item(a.section(' ', 0, 0).toInt() - 1)->text(),
                   a.section(' ', 1)); }},
+    // Too narrow for its lines, the list scrolls sideways by pixels, and its header with it.
+    {"defile", [](QWidget* f, E&, const QString&) {
+         Affiche(f)->resize(400, 300); auto* liste = Affiche(f)->findChild<QListWidget*>("Liste_QSO");
+         auto* entete = Affiche(f)->findChild<QLabel*>("Label2"); const QImage avant = entete->grab().toImage();
+         liste->horizontalScrollBar()->setValue(50); const QImage apres = entete->grab().toImage();
+         QCOMPARE(apres.copy(10, 0, 250, apres.height()), avant.copy(60, 0, 250, avant.height())); }},
     {"activer", [](QWidget* f, E&, const QString&) { QTRY_VERIFY((f->activateWindow(), f->isActiveWindow())); }},
     {"fermer", [](QWidget* f, E&, const QString&) { Affiche(f)->close(); QTRY_VERIFY(!Affiche(f)); }},
     {"minimiser", [](QWidget* f, E&, const QString&) { Affiche(f)->showMinimized(); }},

@@ -97,6 +97,22 @@ void Verifier(QWidget* fenetre, Environnement_Test& env, const QString& attendu)
     }
 }
 
+// Every window the operator sees lies inside the screen's available area, with room above for a desktop's
+// title bar, and could still on a desktop whose panel takes part of the screen: the offscreen screen draws
+// neither.
+void Verifier_Ecran() {
+    const QSize bureau(16, 32 + 30); // frame and title bar, then a panel
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip) {
+            const QRect zone = w->screen()->availableGeometry(), cadre = w->frameGeometry();
+            const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize()) + bureau;
+            QVERIFY2(zone.contains(cadre) && cadre.height() + 32 <= zone.height() &&
+                         minimum.width() <= zone.width() && minimum.height() <= zone.height(),
+                     qPrintable(w->objectName() + " off the screen: " + QDebug::toString(cadre)));
+        }
+    }
+}
+
 } // namespace
 
 void Taper(const QString& texte) {
@@ -137,9 +153,8 @@ void Scenario::Jouer(const Cas& cas, Environnement_Test& env) {
     for (const QString& reglage : cas.reglages) {
         env.reglages().Ecrire(reglage.section(u'=', 0, 0), reglage.section(u'=', 1));
     }
-    Etape(env, QStringLiteral("rouvrir"));
-    for (const QString& etape : cas.etapes) {
-        if (Etape(env, etape), QTest::currentTestFailed()) {
+    for (const QString& etape : QStringList{QStringLiteral("rouvrir")} + cas.etapes) {
+        if (Etape(env, etape), Verifier_Ecran(), QTest::currentTestFailed()) {
             return qWarning("at step: %s", qPrintable(etape));
         }
     }
