@@ -121,11 +121,11 @@ void Modele_Saisie::Reprendre_Textes_Tapes() {
     }
     const QsoRecord dernier = Lire_Ligne_Qso(m_lignes.back());
     if (Texte_(C::Mode_Q).empty()) {
-        Texte_(C::Mode_Q) = Admettre(dernier.Mode, 4, "Le mode du dernier QSO");
+        Texte_(C::Mode_Q) = Admettre(dernier.Mode, 4, "Le champ \"Mode\" du dernier QSO");
         Rapports_Par_Defaut();
     }
     if (Texte_(C::Bande_Q).empty()) {
-        Texte_(C::Bande_Q) = Admettre(dernier.Bande, 3, "La bande du dernier QSO");
+        Texte_(C::Bande_Q) = Admettre(dernier.Bande, 3, "Le champ \"Bande (Mhz)\" du dernier QSO");
     }
 }
 

@@ -346,9 +346,6 @@ const std::vector<Cas> Ouverture{
     // A restart after a typed mode or band: the log's last QSO gives it back as typed, each key on its own.
     {.nom = "mode tape: CW du dernier QSO, la bande choisie", .fichiers = {{Log, Ligne("01/03/24 10:07 G4ABC - - 59 59 cw 5.3") + Qso7_CW}},
      .reglages = {"Mode Activite=-1", "Bande Activite=4"}, .attendus = {"Mode_Q=CW", "Bande_Q=14", "QRKR_Q QRKE_Q=599"}},
-    {.nom = "bande tapee du dernier QSO, son mode illisible ignore", .fichiers = {{Log, Ligne("01/03/24 10:08 G4ABC - - 59 59 c\x01w 5.3")}},
-     .reglages = {"Mode Activite=-1", "Bande Activite=-1"}, .messages = {"Le mode du dernier QSO a été ignoré : il contient un "
-         "caractère de contrôle (retour à la ligne, tabulation…). Le champ reste vide."}, .attendus = {"Mode_Q=", "Bande_Q=5.3"}},
 };
 
 const std::vector<Cas> Saisie{

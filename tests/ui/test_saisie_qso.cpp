@@ -268,25 +268,25 @@ private Q_SLOTS:
         }
     }
 
-    // An edit of the widest QSO: every field shows its whole text but the remarks, which scroll on a screen
-    // narrower than 1280 pixels. The end of a scrolled text stands nearer its start than the text is wide.
+    // The widest QSO edited: each field shows its text whole (its end as far from its start as the text is
+    // wide), but the remarks, which scroll on a screen narrower than 1280 pixels.
     void champs_entiers() {
         Environnement_Test env;
         env.Ecrire_Fichier(Log, Ligne("28/02/24 23:59 F/ON4ABCD/M 75 MARIE-CHRISTINE 599 599 RTTY 144 | "
                                       "QRP AU CHATEAU DE HALLOY, 5 W."));
-        Saisie_QSO fenetre(env.services(), activation);
-        fenetre.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
-        fenetre.findChild<QPushButton*>("Edite_QSO")->click();
-        for (QLineEdit* champ : fenetre.findChildren<QLineEdit*>()) {
-            const auto x = [champ](bool fin) {
-                fin ? champ->end(false) : champ->home(false);
-                champ->repaint();
-                return champ->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        Saisie_QSO f(env.services(), activation);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.findChild<QPushButton*>("Edite_QSO")->click();
+        for (QLineEdit* c : f.findChildren<QLineEdit*>()) {
+            const auto x = [c](void (QLineEdit::*aller)(bool)) {
+                (c->*aller)(false);
+                c->repaint();
+                return c->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
             };
-            const bool entier = x(true) - x(false) == champ->fontMetrics().horizontalAdvance(champ->text());
-            QCOMPARE(entier,
-                     champ->objectName() != "Observation_Q" || fenetre.screen()->size().width() >= 1280);
+            QCOMPARE(x(&QLineEdit::end) - x(&QLineEdit::home) ==
+                         c->fontMetrics().horizontalAdvance(c->text()),
+                     c->objectName() != "Observation_Q" || f.screen()->size().width() >= 1280);
         }
     }
 };
