@@ -110,6 +110,23 @@ void Modele_Saisie::Charger(std::string numero_activite) {
     Champ_(C::Indi_Q).actif = true;
     m_etat = Etat_Saisie::Nouveau_Qso;
     Ouvrir_Activite(std::move(numero_activite));
+    Reprendre_Textes_Tapes();
+}
+
+// A typed mode or band is stored as -1, which names no list entry: on a restart the field would be empty
+// and the first QSO refused. The last QSO of the log holds it as it was typed.
+void Modele_Saisie::Reprendre_Textes_Tapes() {
+    if (m_lignes.empty()) {
+        return;
+    }
+    const QsoRecord dernier = Lire_Ligne_Qso(m_lignes.back());
+    if (Texte_(C::Mode_Q).empty()) {
+        Texte_(C::Mode_Q) = Admettre(dernier.Mode, 4, "Le champ \"Mode\" du dernier QSO");
+        Rapports_Par_Defaut();
+    }
+    if (Texte_(C::Bande_Q).empty()) {
+        Texte_(C::Bande_Q) = Admettre(dernier.Bande, 3, "Le champ \"Bande (Mhz)\" du dernier QSO");
+    }
 }
 
 void Modele_Saisie::Changer_Activation(std::string numero_activite) {

@@ -70,7 +70,8 @@ public:
     Modele_Saisie(Exterieur_Saisie& exterieur, Systeme_Fichiers& fs, std::filesystem::path dossier,
                   const Horloge& horloge);
 
-    // The window opens: band, mode and retype mode from the store, then the activation's log.
+    // The window opens: band, mode and retype mode from the store, then the activation's log; a mode or band
+    // that was typed rather than picked comes back from the log's last QSO.
     void Charger(std::string numero_activite);
     // Another activation: the entry in progress is dropped and nothing deleted from the old log is offered;
     // an edit or an insertion so cancelled is said in the status line.
@@ -124,6 +125,7 @@ private:
     void Colorer(Champ_Saisie champ, bool vert) { Champ_(champ).vert = vert; }
     void Ouvrir_Champ(Champ_Saisie champ);
     void Ouvrir_Activite(std::string numero_activite);
+    void Reprendre_Textes_Tapes();
     Journal Log() const { return Journal(m_fs, m_dossier, m_numero_activite); }
 
     bool Edition_En_Cours() const;

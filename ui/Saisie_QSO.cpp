@@ -21,9 +21,12 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,10 +43,9 @@ QLineEdit* Nouveau_Champ(const char* nom, int caracteres) {
     Limiter_Au_1252(champ);
     Colorer(champ, Jaune_Clair);
     champ->setEnabled(false);
-    // Room for the field's widest text in capitals of average width: the entry row fits a 1280-pixel
-    // screen with the date and time shown.
-    champ->setMinimumWidth(champ->fontMetrics().horizontalAdvance(QString(caracteres, QLatin1Char('N'))) +
-                           12);
+    // Room for the field's widest text in capitals of average width, and no more: the room left goes to
+    // the remarks.
+    champ->setFixedWidth(champ->fontMetrics().horizontalAdvance(QString(caracteres, QLatin1Char('N'))) + 12);
     return champ;
 }
 
@@ -103,6 +105,7 @@ void Saisie_QSO::Construire_Controles() {
     grand.setPointSizeF(grand.pointSizeF() * 1.3);
     grand.setBold(true);
     m_label1->setFont(grand);
+    m_label1->setWordWrap(true); // a long callsign goes under the greeting on a small screen
     (new QVBoxLayout(frame1))->addWidget(m_label1);
 
     auto* frame2 = Nommer(new QGroupBox(QStringLiteral("Activité")), "Frame2");
@@ -154,6 +157,7 @@ void Saisie_QSO::Construire_Controles() {
     m_qrkr_q = Nouveau_Champ("QRKR_Q", 3);
     m_qrke_q = Nouveau_Champ("QRKE_Q", 3);
     m_observation_q = Nouveau_Champ("Observation_Q", 30);
+    m_observation_q->setMaximumWidth(QWIDGETSIZE_MAX);
     m_qrkr_q->setText(QStringLiteral("59"));
     m_qrke_q->setText(QStringLiteral("59"));
     for (QLineEdit* champ : {m_dpt_q, m_prenom_q, m_qrkr_q, m_qrke_q}) {
@@ -208,6 +212,8 @@ void Saisie_QSO::Construire_Controles() {
     gras.setBold(true);
     m_status->setFont(gras);
     m_status->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    // A long message takes a second line rather than widening the window past a small screen.
+    m_status->setWordWrap(true);
     grille->addWidget(m_status, 2, 0, 1, static_cast<int>(colonnes.size()));
 
     m_valide_q = Nouveau_Bouton("Valide_Q", QStringLiteral("Validez"), QStringLiteral("Valide le QSO entré"));
@@ -260,7 +266,8 @@ void Saisie_QSO::Construire_Controles() {
                                                      "radioamateurs")),
                            "Label18");
     label18->setEnabled(false);
-    page->addWidget(label18);
+    // In the status bar, whose right end stays free for a permanent part (the radio's state).
+    statusBar()->addWidget(label18, 1);
 
     setCentralWidget(centre);
 
@@ -380,12 +387,9 @@ void Saisie_QSO::Construire_Menus() {
 }
 
 void Saisie_QSO::Charger() {
+    Ceder_Largeur();
     // Never larger than the screen's available area, whatever is shown or hidden later.
-    const QRect zone = Zone_Disponible(this);
-    const int cadre_largeur = 16;
-    const int cadre_hauteur = 48;
-    resize(zone.isEmpty() ? 1180 : std::min(1180, zone.width() - cadre_largeur),
-           zone.isEmpty() ? 700 : std::min(700, zone.height() - cadre_hauteur));
+    Dimensionner(this, QSize(1180, 700));
 
     m_mode_q->addItems(Entrees(Maravel::Modes_Saisie));
     m_bande_q->addItems(Entrees(Maravel::Bandes_Saisie));
@@ -394,6 +398,31 @@ void Saisie_QSO::Charger() {
     Afficher_Activation();
     m_modele.Charger(Vers_1252(m_activation.Num_Activite));
     Afficher();
+}
+
+// Each field is as wide as its longest value where the screen allows it. On a narrower screen the remarks
+// give up width first, then the first name and the callsign, down to a few characters: their text then
+// scrolls, nothing typed is cut, and the window keeps within the screen with the frame Dimensionner allows.
+void Saisie_QSO::Ceder_Largeur() {
+    const QRect zone = Zone_Disponible(this);
+    if (zone.isEmpty()) {
+        return;
+    }
+    // Measured as it will be shown: word-wrapped captions reflow once the layout is active.
+    ensurePolished();
+    layout()->activate();
+    int trop = minimumSizeHint().width() - (zone.width() - 16);
+    for (QLineEdit* champ : {m_observation_q, m_prenom_q, m_indi_q}) {
+        const int plancher = champ->fontMetrics().horizontalAdvance(QString(4, QLatin1Char('N'))) + 12;
+        const int cede = std::clamp(trop, 0, std::max(0, champ->minimumWidth() - plancher));
+        champ->setMinimumWidth(champ->minimumWidth() - cede);
+        trop -= cede;
+    }
+    // Each layout keeps the minimum it measured of its boxes, which the window would take for its own.
+    for (QWidget* w = m_observation_q->parentWidget(); w != this; w = w->parentWidget()) {
+        w->updateGeometry();
+    }
+    layout()->activate();
 }
 
 // The greeting and the activation's lines.

@@ -73,6 +73,7 @@ private:
     void Construire_Controles();
     void Construire_Menus();
     void Charger();
+    void Ceder_Largeur();
     void Afficher_Activation();
     QString Texte_Label3() const;
 

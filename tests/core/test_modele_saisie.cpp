@@ -343,6 +343,9 @@ const std::vector<Cas> Ouverture{
          "ligne, tabulation…). Le champ reste vide.",
          "Le prénom de F3ABC lu dans Liste_Prenom.txt a été ignoré : il dépasse 15 caractères. Le champ reste vide."},
      .fichiers_apres = {{Log, Qso(1)}, {"DMF-123_coupe_2024-03-01.txt", "01/03/24  10:0\r\n"}}},
+    // A restart after a typed mode or band: the log's last QSO gives it back as typed, each key on its own.
+    {.nom = "mode tape: CW du dernier QSO, la bande choisie", .fichiers = {{Log, Ligne("01/03/24 10:07 G4ABC - - 59 59 cw 5.3") + Qso7_CW}},
+     .reglages = {"Mode Activite=-1", "Bande Activite=4"}, .attendus = {"Mode_Q=CW", "Bande_Q=14", "QRKR_Q QRKE_Q=599"}},
 };
 
 const std::vector<Cas> Saisie{

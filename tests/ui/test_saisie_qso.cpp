@@ -114,6 +114,9 @@ const std::vector<Cas> Saisie{
          "clic Edite_QSO", "> \r", "clic Indi_Q", "tabs Dpt_Q Prenom_Q QRKR_Q QRKE_Q Observation_Q Date_Q Heure_Q "
          "Valide_Q Annule_Q Edite_QSO Efface_QSO Ajout_QSO Recherche Bande_Q Mode_Q Indi_Q", "clic Ajout_QSO"},
      .attendus = {"Indi_Q=F1ABC", "Dpt_Q=75", "Status=Mode Ajout d'un QSO"}},
+    {.nom = "redemarrage apres un mode tape: celui du dernier QSO", .etapes = {"Mode_Q> cw\r", "> G4ABC\r[F9]", "rouvrir",
+         "?Mode_Q=cw", "> F1ABC\r[F9]"}, .fichiers_apres = {{Log, Ligne("01/03/24 14:25 G4ABC - - 59 59 cw 3.5") +
+         Ligne("01/03/24 14:25 F1ABC - - 59 59 cw 3.5")}}},
 };
 
 const std::vector<Cas> Edition{
@@ -262,6 +265,28 @@ private Q_SLOTS:
                 }
             });
             QCOMPARE(Messages_Qt().Question("Annuler la saisie ?"), oui);
+        }
+    }
+
+    // The widest QSO edited: each field shows its text whole (its end as far from its start as the text is
+    // wide), but the remarks, which scroll on a screen narrower than 1280 pixels.
+    void champs_entiers() {
+        Environnement_Test env;
+        env.Ecrire_Fichier(Log, Ligne("28/02/24 23:59 F/ON4ABCD/M 75 MARIE-CHRISTINE 599 599 RTTY 144 | "
+                                      "QRP AU CHATEAU DE HALLOY, 5 W."));
+        Saisie_QSO f(env.services(), activation);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.findChild<QPushButton*>("Edite_QSO")->click();
+        for (QLineEdit* c : f.findChildren<QLineEdit*>()) {
+            const auto x = [c](void (QLineEdit::*aller)(bool)) {
+                (c->*aller)(false);
+                c->repaint();
+                return c->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+            };
+            QCOMPARE(x(&QLineEdit::end) - x(&QLineEdit::home) ==
+                         c->fontMetrics().horizontalAdvance(c->text()),
+                     c->objectName() != "Observation_Q" || f.screen()->size().width() >= 1280);
         }
     }
 };
