@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Cross-compiles core/ and its GoogleTest suite for Windows with MinGW-w64, then runs the suite under Wine:
-# the file layer's Windows calls (flush, replace, wide names) are the ones exercised. Debian 12, root or sudo.
+# the file layer's Windows calls (flush, replace, wide names) are the ones exercised, and the entry model's
+# tables (keys in, fields, messages and file bytes out) prove the entry of a QSO there. Debian 12, root or
+# sudo.
 # Work folder: build-windows/ (or $MARAVEL_WINDOWS); GoogleTest is built there once.
 set -euo pipefail
 cd "$(dirname "$0")/.."

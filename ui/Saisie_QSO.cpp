@@ -2,8 +2,6 @@
 
 #include "ui/Saisie_QSO.h"
 
-#include "core/Horloge.h"
-#include "core/Lignes_Coupees.h"
 #include "ui/Affiche_Log.h"
 #include "ui/Entete_Colonnes.h"
 #include "ui/Recherche_Indicatif.h"
@@ -15,7 +13,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,17 +21,14 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
+#include <algorithm>
 
-const QStringList Modes = {QStringLiteral("SSB"), QStringLiteral("CW")};
-const QStringList Bandes = {QStringLiteral("1.8"), QStringLiteral("3.5"), QStringLiteral("7"),
-                            QStringLiteral("10"),  QStringLiteral("14"),  QStringLiteral("18"),
-                            QStringLiteral("21"),  QStringLiteral("24"),  QStringLiteral("28"),
-                            QStringLiteral("50"),  QStringLiteral("144")};
+namespace {
 
 const QString Bulle_Validation = QStringLiteral(
     "Si tout est correct, appuyez sur la touche \"+\", F10\", \"F11\", F12\", \"F13\"  ou sur le "
@@ -49,10 +43,9 @@ QLineEdit* Nouveau_Champ(const char* nom, int caracteres) {
     Limiter_Au_1252(champ);
     Colorer(champ, Jaune_Clair);
     champ->setEnabled(false);
-    // Room for the field's widest text in capitals of average width: the entry row fits a 1280-pixel
-    // screen with the date and time shown.
-    champ->setMinimumWidth(champ->fontMetrics().horizontalAdvance(QString(caracteres, QLatin1Char('N'))) +
-                           12);
+    // Room for the field's widest text in capitals of average width, and no more: the room left goes to
+    // the remarks.
+    champ->setFixedWidth(champ->fontMetrics().horizontalAdvance(QString(caracteres, QLatin1Char('N'))) + 12);
     return champ;
 }
 
@@ -74,24 +67,19 @@ QPushButton* Nouveau_Bouton(const char* nom, const QString& legende, const QStri
     return bouton;
 }
 
-// A stored list index: a number, or the default when an outside edit left something else.
-int Indice_Lu(const QString& texte, int defaut, int taille) {
-    bool lu = false;
-    const int indice = texte.trimmed().toInt(&lu);
-    return lu && indice >= -1 && indice < taille ? indice : defaut;
-}
-
-void Selectionner(QComboBox* liste, int indice) {
-    liste->setCurrentIndex(indice);
-    if (indice < 0) {
-        liste->setEditText(QString());
+template <std::size_t N> QStringList Entrees(const std::array<std::string_view, N>& liste) {
+    QStringList entrees;
+    for (const std::string_view entree : liste) {
+        entrees << Depuis_1252(entree);
     }
+    return entrees;
 }
 
 } // namespace
 
 Saisie_QSO::Saisie_QSO(Services& services, const Source_Activation& setup, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_activation(setup.Activation()) {
+    : QMainWindow(parent), m_services(services), m_activation(setup.Activation()),
+      m_modele(*this, services.fichiers, services.dossier, services.horloge) {
     setObjectName(QStringLiteral("Saisie_QSO"));
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Maravel_ON"));
@@ -120,6 +108,7 @@ void Saisie_QSO::Construire_Controles() {
     grand.setPointSizeF(grand.pointSizeF() * 1.3);
     grand.setBold(true);
     m_label1->setFont(grand);
+    m_label1->setWordWrap(true); // a long callsign goes under the greeting on a small screen
     (new QVBoxLayout(frame1))->addWidget(m_label1);
 
     auto* frame2 = Nommer(new QGroupBox(QStringLiteral("Activité")), "Frame2");
@@ -171,6 +160,7 @@ void Saisie_QSO::Construire_Controles() {
     m_qrkr_q = Nouveau_Champ("QRKR_Q", 3);
     m_qrke_q = Nouveau_Champ("QRKE_Q", 3);
     m_observation_q = Nouveau_Champ("Observation_Q", 30);
+    m_observation_q->setMaximumWidth(QWIDGETSIZE_MAX);
     m_qrkr_q->setText(QStringLiteral("59"));
     m_qrke_q->setText(QStringLiteral("59"));
     for (QLineEdit* champ : {m_dpt_q, m_prenom_q, m_qrkr_q, m_qrke_q}) {
@@ -225,6 +215,8 @@ void Saisie_QSO::Construire_Controles() {
     gras.setBold(true);
     m_status->setFont(gras);
     m_status->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    // A long message takes a second line rather than widening the window past a small screen.
+    m_status->setWordWrap(true);
     grille->addWidget(m_status, 2, 0, 1, static_cast<int>(colonnes.size()));
 
     m_valide_q = Nouveau_Bouton("Valide_Q", QStringLiteral("Validez"), QStringLiteral("Valide le QSO entré"));
@@ -277,7 +269,8 @@ void Saisie_QSO::Construire_Controles() {
                                                      "radioamateurs")),
                            "Label18");
     label18->setEnabled(false);
-    page->addWidget(label18);
+    // In the status bar, whose right end stays free for a permanent part (the radio's state).
+    statusBar()->addWidget(label18, 1);
 
     setCentralWidget(centre);
 
@@ -299,16 +292,8 @@ void Saisie_QSO::Construire_Controles() {
     for (std::size_t i = 1; i < tabulation.size(); ++i) {
         setTabOrder(tabulation[i - 1], tabulation[i]);
     }
-    connect(m_valide_q, &QPushButton::clicked, this, &Saisie_QSO::Valide_Q_Click);
-    connect(m_annule_q, &QPushButton::clicked, this, &Saisie_QSO::Annule_Saisie);
-    connect(m_edite_qso, &QPushButton::clicked, this, &Saisie_QSO::Edite_QSO_Click);
-    connect(m_efface_qso, &QPushButton::clicked, this, &Saisie_QSO::Efface_QSO_Click);
-    connect(m_recupere, &QPushButton::clicked, this, &Saisie_QSO::Recupere_Click);
-    connect(m_ajout_qso, &QPushButton::clicked, this, &Saisie_QSO::Ajout_QSO_Click);
     connect(m_recherche, &QPushButton::clicked, this, &Saisie_QSO::Recherche_Click);
-    connect(m_liste_qso, &QListWidget::currentRowChanged, this, &Saisie_QSO::Selection);
-    connect(m_liste_qso, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Selection(m_liste_qso->row(item)); });
+    Relier_Au_Modele();
 }
 
 void Saisie_QSO::Construire_Menus() {
@@ -364,15 +349,18 @@ void Saisie_QSO::Construire_Menus() {
     std::tie(m_mnu_refrappe_non, m_mnu_refrappe_oui) =
         paire(sous_menu(setup, "Mnu_Refrappe", QStringLiteral("Mode Refrappe")), "Mnu_Refrappe_Non",
               QStringLiteral("NON"), "Mnu_Refrappe_Oui", QStringLiteral("OUI"));
-    m_mnu_utc_oui->setChecked(true);
-    m_mnu_diff_non->setChecked(true);
-    m_mnu_refrappe_non->setChecked(true);
-    connect(m_mnu_utc_oui, &QAction::triggered, this, [this] { Choisir_UTC(true); });
-    connect(m_mnu_utc_non, &QAction::triggered, this, [this] { Choisir_UTC(false); });
-    connect(m_mnu_diff_oui, &QAction::triggered, this, [this] { Choisir_Differee(true); });
-    connect(m_mnu_diff_non, &QAction::triggered, this, [this] { Choisir_Differee(false); });
-    connect(m_mnu_refrappe_oui, &QAction::triggered, this, [this] { Choisir_Refrappe(true); });
-    connect(m_mnu_refrappe_non, &QAction::triggered, this, [this] { Choisir_Refrappe(false); });
+    using M = Maravel::Modele_Saisie;
+    for (const auto& [item, choix, valeur] : {std::tuple{m_mnu_utc_oui, &M::Choisir_UTC, true},
+                                              {m_mnu_utc_non, &M::Choisir_UTC, false},
+                                              {m_mnu_diff_oui, &M::Choisir_Differee, true},
+                                              {m_mnu_diff_non, &M::Choisir_Differee, false},
+                                              {m_mnu_refrappe_oui, &M::Choisir_Refrappe, true},
+                                              {m_mnu_refrappe_non, &M::Choisir_Refrappe, false}}) {
+        connect(item, &QAction::triggered, this, [this, choix, valeur] {
+            (m_modele.*choix)(valeur);
+            Afficher();
+        });
+    }
     Construire_Menu_Radio(setup);
 
     QMenu* imprimer = menu("Mnu_Imprimer", QStringLiteral("Imprimer"));
@@ -403,85 +391,56 @@ void Saisie_QSO::Construire_Menus() {
 }
 
 void Saisie_QSO::Charger() {
+    Ceder_Largeur();
     // Never larger than the screen's available area, whatever is shown or hidden later.
-    const QRect zone = Zone_Disponible(this);
-    const int cadre_largeur = 16;
-    const int cadre_hauteur = 48;
-    resize(zone.isEmpty() ? 1180 : std::min(1180, zone.width() - cadre_largeur),
-           zone.isEmpty() ? 700 : std::min(700, zone.height() - cadre_hauteur));
+    Dimensionner(this, QSize(1180, 700));
 
-    m_mode_q->addItems(Modes);
-    m_bande_q->addItems(Bandes);
-
-    Reglages& reglages = m_services.reglages;
-    const QString mode_lu = reglages.Lire(QStringLiteral("Mode Activite"), QStringLiteral("0"));
-    if (mode_lu == QLatin1String("SSB") || mode_lu == QLatin1String("CW")) {
-        // An older store kept the mode's name: it becomes an index, with the default band.
-        reglages.Ecrire(QStringLiteral("Mode Activite"), QStringLiteral("0"));
-        reglages.Ecrire(QStringLiteral("Bande Activite"), QStringLiteral("1"));
-        Selectionner(m_mode_q, 0);
-    } else {
-        Selectionner(m_mode_q, Indice_Lu(mode_lu, 0, static_cast<int>(Modes.size())));
-    }
-    Rapports_Par_Defaut();
-    Selectionner(m_bande_q, Indice_Lu(reglages.Lire(QStringLiteral("Bande Activite"), QStringLiteral("1")), 1,
-                                      static_cast<int>(Bandes.size())));
-
-    const bool refrappe = reglages.Lire_Booleen(QStringLiteral("Mode_Refrappe"), false);
-    m_mnu_refrappe_oui->setChecked(refrappe);
-    m_mnu_refrappe_non->setChecked(!refrappe);
-
-    m_num_q->setEnabled(true);
-    m_num_q->setText(QStringLiteral("1"));
-    m_indi_q->setEnabled(true);
-    m_mode_edition = false;
+    m_mode_q->addItems(Entrees(Maravel::Modes_Saisie));
+    m_bande_q->addItems(Entrees(Maravel::Bandes_Saisie));
     m_entete->setText(Texte_Entete);
     setWindowTitle(QStringLiteral("  Maravel    Revision ") + Revision);
     Afficher_Activation();
+    m_modele.Charger(Vers_1252(m_activation.Num_Activite));
+    Afficher();
 }
 
-// The greeting, the activation's lines and its log, with the focus in the callsign.
+// Each field is as wide as its longest value where the screen allows it. On a narrower screen the remarks
+// give up width first, then the first name and the callsign, down to a few characters: their text then
+// scrolls, nothing typed is cut, and the window keeps within the screen with the frame Dimensionner allows.
+void Saisie_QSO::Ceder_Largeur() {
+    const QRect zone = Zone_Disponible(this);
+    if (zone.isEmpty()) {
+        return;
+    }
+    // Measured as it will be shown: word-wrapped captions reflow once the layout is active.
+    ensurePolished();
+    layout()->activate();
+    int trop = minimumSizeHint().width() - (zone.width() - 16);
+    for (QLineEdit* champ : {m_observation_q, m_prenom_q, m_indi_q}) {
+        const int plancher = champ->fontMetrics().horizontalAdvance(QString(4, QLatin1Char('N'))) + 12;
+        const int cede = std::clamp(trop, 0, std::max(0, champ->minimumWidth() - plancher));
+        champ->setMinimumWidth(champ->minimumWidth() - cede);
+        trop -= cede;
+    }
+    // Each layout keeps the minimum it measured of its boxes, which the window would take for its own.
+    for (QWidget* w = m_observation_q->parentWidget(); w != this; w = w->parentWidget()) {
+        w->updateGeometry();
+    }
+    layout()->activate();
+}
+
+// The greeting and the activation's lines.
 void Saisie_QSO::Afficher_Activation() {
     m_label1->setText(QStringLiteral("Assistant d'activité de ") + m_activation.Activeur);
     m_label4->setText(m_activation.Num_CP);
     m_label21->setText(m_activation.Nom_Commune);
     m_label3->setText(Texte_Label3());
-    Colorer(m_indi_q, Vert_Clair);
-    Ecarter_Lignes_Coupees();
-    Recharger_Liste();
-    Afficher_Numero_Suivant();
-    m_champ_refrappe = false;
-    m_mode_ajout = false;
-    m_indi_q->setFocus();
-}
-
-// The start of a line left by a crash in the middle of an append is no QSO: it is moved aside before the
-// log is shown, so that the next QSO is not written after it, and the operator is told where it went.
-void Saisie_QSO::Ecarter_Lignes_Coupees() {
-    const Maravel::Moment aujourd_hui = m_services.horloge.Local();
-    const std::string date = QDate(aujourd_hui.annee, aujourd_hui.mois, aujourd_hui.jour)
-                                 .toString(QStringLiteral("yyyy-MM-dd"))
-                                 .toStdString();
-    for (const auto& ecartee : Maravel::Ecarter_Lignes_Coupees(m_services.fichiers, m_services.dossier,
-                                                               Vers_1252(m_activation.Num_Activite), date)) {
-        m_services.messages.Information(
-            QStringLiteral(
-                "La dernière ligne de %1 était incomplète (arrêt brutal pendant une écriture ?) : "
-                "« %2 ».\nElle a été retirée et mise de côté dans %3, dans le dossier des données.")
-                .arg(Depuis_1252(ecartee.fichier_1252), Depuis_1252(ecartee.octets),
-                     Depuis_1252(ecartee.ecart_1252)));
-    }
 }
 
 void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
     if (activation == m_activation) {
         return;
     }
-    const QString annulee = m_mode_edition
-                                ? QStringLiteral("Modification du QSO n° %1 annulée").arg(m_numero_edite)
-                            : m_mode_ajout ? QStringLiteral("Ajout d'un QSO annulé")
-                                           : QString();
-    Annule_Saisie();
     // The display and search windows show one activation's log: they must not be taken for the new one's.
     if (m_affiche_log != nullptr) {
         m_affiche_log->close();
@@ -493,24 +452,17 @@ void Saisie_QSO::Ouvrir_Activation(const Activation_Affichee& activation) {
         m_recherche_indicatif->close();
     }
     m_activation = activation;
-    m_ligne_effacee.clear(); // a QSO deleted from the other log must not be recovered into this one
-    m_recupere->setEnabled(false);
     Afficher_Activation();
-    if (!annulee.isEmpty()) {
-        m_status->setText(annulee + QStringLiteral(" : passage à l'activité ") + activation.Num_Activite);
-    }
+    m_modele.Changer_Activation(Vers_1252(m_activation.Num_Activite));
+    Afficher();
 }
 
 std::optional<QString> Saisie_QSO::Qso_Abandonne_Pour(const Activation_Affichee& autre) const {
-    if (autre == m_activation || m_mode_edition || m_mode_ajout) {
+    if (autre == m_activation) {
         return std::nullopt;
     }
-    for (const QLineEdit* champ : {m_indi_q, m_dpt_q, m_prenom_q, m_observation_q}) {
-        if (!champ->text().trimmed().isEmpty()) {
-            return m_indi_q->text().trimmed();
-        }
-    }
-    return std::nullopt;
+    const auto indicatif = m_modele.Qso_Abandonne();
+    return indicatif ? std::optional(Depuis_1252(*indicatif)) : std::nullopt;
 }
 
 QString Saisie_QSO::Texte_Label3() const {
@@ -521,48 +473,14 @@ QString Saisie_QSO::Texte_Label3() const {
            QStringLiteral(" par ") + a.Activeur + QStringLiteral(" au log ") + operateur;
 }
 
-Maravel::Journal Saisie_QSO::Log() const {
-    return Maravel::Journal(m_services.fichiers, m_services.dossier, Vers_1252(m_activation.Num_Activite));
-}
-
 void Saisie_QSO::Timer1_Timer() {
-    const bool utc = m_mnu_utc_oui->isChecked();
-    const Maravel::Moment maintenant_utc = m_services.horloge.UTC();
-    const Maravel::Moment maintenant_local = m_services.horloge.Local();
-    m_label37->setText(QString::fromStdString(Maravel::Texte_Heure(maintenant_utc).substr(0, 5)) +
-                       QStringLiteral(" Utc"));
-    m_label37->setEnabled(utc);
-    m_label34->setText(QString::fromStdString(Maravel::Texte_Heure(maintenant_local).substr(0, 5)) +
-                       QStringLiteral(" Loc"));
-    m_label34->setEnabled(!utc);
-    m_date_courante = Maravel::Texte_Date(utc ? maintenant_utc : maintenant_local);
-    m_date_courante_utc = utc;
-    m_label33->setText(QString::fromStdString(m_date_courante));
+    m_modele.Tic();
+    Afficher();
 }
 
-void Saisie_QSO::Choisir_UTC(bool utc) {
-    m_mnu_utc_oui->setChecked(utc);
-    m_mnu_utc_non->setChecked(!utc);
-    m_services.reglages.Ecrire_Booleen(QStringLiteral("Heure UTC"), utc);
-}
-
-void Saisie_QSO::Choisir_Differee(bool differee) {
-    m_mnu_diff_oui->setChecked(differee);
-    m_mnu_diff_non->setChecked(!differee);
-    if (differee) {
-        Afficher_Date_Heure(true);
-    } else if (!m_mode_edition && !m_mode_ajout) {
-        // An edit or an insertion in progress still needs its date and time.
-        m_date_q->clear();
-        m_heure_q->clear();
-        Afficher_Date_Heure(false);
-    }
-}
-
-void Saisie_QSO::Choisir_Refrappe(bool refrappe) {
-    m_mnu_refrappe_oui->setChecked(refrappe);
-    m_mnu_refrappe_non->setChecked(!refrappe);
-    m_services.reglages.Ecrire_Booleen(QStringLiteral("Mode_Refrappe"), refrappe);
+void Saisie_QSO::Recharger_Liste() {
+    m_modele.Recharger_Liste();
+    Afficher();
 }
 
 void Saisie_QSO::showEvent(QShowEvent* evenement) {

@@ -1,11 +1,11 @@
 #pragma once
-// The QSO entry window: the activation being logged, the clock, the entry fields and the log's list.
-// Its behaviour is split in five files: the frame, load and clock (Saisie_QSO.cpp), the entry of one
-// QSO from the keyboard with its validation (Saisie_QSO_Champs.cpp), the editing of logged QSOs
-// (Saisie_QSO_Liste.cpp), the log's outputs (Saisie_QSO_Sorties.cpp), the search and the Aide menu
-// (Saisie_QSO_Aide.cpp), and the radio (Saisie_QSO_Radio.cpp).
+// The QSO entry window: the activation being logged, the clock, the entry fields and the log's list. It is
+// a view of the entry model (core/Modele_Saisie): keys and clicks go to the model, and the fields, colours,
+// messages and the list show what the model holds. Its files: the frame, load and clock (Saisie_QSO.cpp),
+// the view of the model (Saisie_QSO_Champs.cpp), the log's outputs (Saisie_QSO_Sorties.cpp), the search
+// and the Aide menu (Saisie_QSO_Aide.cpp), and the radio (Saisie_QSO_Radio.cpp).
 
-#include "core/Journal.h"
+#include "core/Modele_Saisie.h"
 #include "core/Qso.h"
 #include "core/Radio.h"
 #include "ui/Activation_Courante.h"
@@ -15,9 +15,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <cstddef>
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Maravel {
@@ -41,7 +42,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
-class Saisie_QSO : public QMainWindow {
+class Saisie_QSO : public QMainWindow, private Maravel::Exterieur_Saisie {
     Q_OBJECT
 public:
     // The window logs into the activation the set-up window holds now, and keeps it: clearing or editing
@@ -63,13 +64,7 @@ public:
     // Rebuilds the list from the log file and selects its last line.
     void Recharger_Liste();
 
-    bool Mode_Edition() const { return m_mode_edition; }
-    bool Mode_Ajout() const { return m_mode_ajout; }
-    bool Champ_Refrappe() const { return m_champ_refrappe; }
-    const std::string& Date_Courante() const { return m_date_courante; }
-    const std::string& Ligne_Selectionnee() const { return m_ligne_selectionnee; }
-    const std::string& Ligne_Log_Selectionnee() const { return m_ligne_log_selectionnee; }
-    const std::string& Ligne_Effacee() const { return m_ligne_effacee; }
+    const Maravel::Modele_Saisie& Modele() const { return m_modele; }
 
     // A reading of the radio: the status part, and the band and mode it moved, as if the operator had
     // picked them, unless a logged QSO is edited or inserted or the focus is in the band or the mode.
@@ -85,52 +80,24 @@ private:
     void Construire_Controles();
     void Construire_Menus();
     void Charger();
+    void Ceder_Largeur();
     void Afficher_Activation();
-    void Ecarter_Lignes_Coupees();
     QString Texte_Label3() const;
-    Maravel::Journal Log() const;
 
-    // Keyboard flow of one QSO.
-    bool Touche_Indi_Q(QKeyEvent* touche);
-    bool Touche_Champ(QLineEdit* champ, QKeyEvent* touche);
-    bool Touche_Liste(QComboBox* liste, QKeyEvent* touche);
-    void Entree_Indi_Q();
-    void Entree_Champ(QLineEdit* champ);
-    void Entree_Bande_Q();
-    void Entree_Mode_Q();
-    void Ouvrir_Champ(QWidget* champ);
-    void Separateur_Automatique(QLineEdit* champ);
-    void Regle_Refrappe(QLineEdit* champ);
-    void Rapports_Par_Defaut();
-    bool Reussite_Cherche_Indicatif();
-    void Cherche_Prenom(const std::string& indicatif);
+    // The view of the model: what it holds shown, keys and clicks forwarded.
+    void Afficher();
+    void Afficher_Liste();
+    void Agir(void (Maravel::Modele_Saisie::*action)());
+    void Relier_Au_Modele();
 
-    // Validation and cancel.
-    bool Touche_Validation(const QKeyEvent* touche) const;
-    bool Controle_Touche_Validation(QLineEdit* champ);
-    bool Controle_Avant_Ecriture();
-    void Refuser(QWidget* champ, const QString& message);
-    void Valide_Q_Click();
-    void Valider_Depuis_Champ(QLineEdit* champ);
-    void Valider(bool depuis_bouton);
-    bool Ecrire_Qso();
-    std::optional<std::string> Ligne_Depuis_Champs();
-    void Mettre_A_Jour_Prenoms();
-    bool Date_Heure_Tapees() const;
-    void Annule_Saisie();
-    void Fin_Edition();
-    void Afficher_Date_Heure(bool visibles);
-    void Cacher_Date_Heure_Sauf_Differee();
-
-    // The log's list and its editing.
-    void Selectionner_Derniere_Ligne();
-    void Selection(int ligne);
-    void Afficher_Numero_Suivant();
-    void Edite_QSO_Click();
-    void Efface_QSO_Click();
-    void Recupere_Click();
-    void Ajout_QSO_Click();
-    void Signaler_Echec(Maravel::Resultat_Journal resultat);
+    // What the model asks of the world.
+    void Information(std::string_view texte) override;
+    void Information_Fichier(std::string_view texte, const std::filesystem::path& fichier) override;
+    bool Question(std::string_view texte) override;
+    std::string Lire(std::string_view cle, std::string_view defaut) override;
+    void Ecrire(std::string_view cle, std::string_view valeur) override;
+    bool Lire_Booleen(std::string_view cle, bool defaut) override;
+    void Ecrire_Booleen(std::string_view cle, bool valeur) override;
 
     // The log's outputs.
     Maravel::ActivationRecord Activation_1252() const;
@@ -154,16 +121,10 @@ private:
     void Mnu_A_Propos_Click();
     void Mnu_Dossier_Donnees_Click();
 
-    // Entry modes.
-    void Choisir_UTC(bool utc);
-    void Choisir_Differee(bool differee);
-    void Choisir_Refrappe(bool refrappe);
-
     // The radio.
     void Construire_Menu_Radio(QMenu* setup);
     void Suivre_Radio(const Reglage_Radio& reglage);
     void Mnu_Radio_Click();
-    void Choisir_Par_Radio(QComboBox* liste, std::string_view texte, const QString& cle);
     Reglage_Radio m_reglage_radio;
     Maravel::Suivi_Radio m_suivi_radio;
     QLabel* m_etat_radio = nullptr;
@@ -171,6 +132,7 @@ private:
 
     Services& m_services;
     Activation_Affichee m_activation;
+    Maravel::Modele_Saisie m_modele;
     bool m_centree = false;
 
     // Entry fields.
@@ -220,26 +182,7 @@ private:
     QAction* m_mnu_refrappe_non = nullptr;
     QAction* m_mnu_refrappe_oui = nullptr;
 
-    bool m_mode_edition = false;
-    bool m_mode_ajout = false;
-    bool m_champ_refrappe = false;
-
-    std::string m_date_courante;
-    // The time base of the last tick: a QSO takes its date and its time from that same base, even when
-    // the operator has just switched to the other one.
-    bool m_date_courante_utc = true;
-
-    // The log as last loaded into the list: the list is rebuilt from the file after every change.
-    std::vector<std::string> m_lignes;
-    std::string m_ligne_selectionnee;
-    std::string m_ligne_log_selectionnee;
-    std::size_t m_numero_selectionne = 0; // 0: no current line
-    std::string m_ligne_effacee;
-
-    // The QSO being edited, as it was when the edit began, and the band and mode in use before it: the
-    // edit shows the QSO's own, and the QSOs that follow go back to those of the activation.
-    std::size_t m_numero_edite = 0;
-    std::string m_ligne_editee;
-    QString m_mode_avant_edition;
-    QString m_bande_avant_edition;
+    // The controls of the model's fields, in its order, and the version of the list they show.
+    std::array<QWidget*, Maravel::Nombre_Champs_Saisie> m_controles{};
+    std::size_t m_version_liste = 0;
 };

@@ -22,7 +22,7 @@ void Saisie_QSO::Construire_Menu_Radio(QMenu* setup) {
     m_etat_radio->setContentsMargins(8, 0, 8, 0);
     statusBar()->addPermanentWidget(m_etat_radio);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->hide();
+    m_etat_radio->hide();
     if (m_services.radio != nullptr) {
         connect(m_services.radio, &Radio::Lue, this, &Saisie_QSO::Radio_Lue);
     }
@@ -32,7 +32,7 @@ void Saisie_QSO::Suivre_Radio(const Reglage_Radio& reglage) {
     m_reglage_radio = reglage;
     m_services.radio->Suivre(reglage);
     m_etat_radio->setText(QStringLiteral("Radio : connexion…"));
-    statusBar()->setVisible(reglage.modele != 0);
+    m_etat_radio->setVisible(reglage.modele != 0);
 }
 
 void Saisie_QSO::Mnu_Radio_Click() {
@@ -63,26 +63,17 @@ void Saisie_QSO::Radio_Lue(const Lecture_Radio& lecture) {
     const bool choix_en_cours =
         focus != nullptr && (focus == m_bande_q || focus == m_mode_q || m_bande_q->isAncestorOf(focus) ||
                              m_mode_q->isAncestorOf(focus));
-    const auto changement = m_suivi_radio.Lire({lecture.hertz, Vers_1252(lecture.mode), lecture.premiere},
-                                               m_mode_edition || m_mode_ajout || choix_en_cours);
+    const bool bloque = m_modele.Etat() != Maravel::Etat_Saisie::Nouveau_Qso || choix_en_cours;
+    const auto changement =
+        m_suivi_radio.Lire({lecture.hertz, Vers_1252(lecture.mode), lecture.premiere}, bloque);
+    bool pris = false;
     if (changement.bande) {
-        Choisir_Par_Radio(m_bande_q, *changement.bande, QStringLiteral("Bande Activite"));
+        pris = m_modele.Choisir_Par_Radio(Maravel::Champ_Saisie::Bande_Q, *changement.bande);
     }
     if (changement.mode) {
-        // Reports already reached in the QSO being typed are the operator's.
-        const bool rapports_par_defaut = !m_qrkr_q->isEnabled();
-        Choisir_Par_Radio(m_mode_q, *changement.mode, QStringLiteral("Mode Activite"));
-        if (rapports_par_defaut) {
-            Rapports_Par_Defaut();
-        }
+        pris = m_modele.Choisir_Par_Radio(Maravel::Champ_Saisie::Mode_Q, *changement.mode) || pris;
     }
-}
-
-// As the operator's Enter in the list stores it: the entry's index, -1 for a typed text.
-void Saisie_QSO::Choisir_Par_Radio(QComboBox* liste, std::string_view texte, const QString& cle) {
-    const QString valeur = Depuis_1252(texte);
-    const int indice = liste->findText(valeur, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    liste->setCurrentIndex(indice);
-    liste->setEditText(valeur);
-    m_services.reglages.Ecrire(cle, QString::number(indice));
+    if (pris) {
+        Afficher();
+    }
 }

@@ -31,19 +31,10 @@ const auto Fr = Modele::Francais, En = Modele::Anglais;
 
 } // namespace
 
-TEST(Etiquettes, LigneSelectionEtOrdre) {
+// The order of the lists is the selection window's row (clicks in disorder, the log in another order). A log
+// saved by an editor that trims trailing blanks: the same QSO, the same label.
+TEST(Etiquettes, LigneSelection) {
     EXPECT_EQ(Sel("ON4ABC/P"), "     ON4ABC/P      75  JEAN             599 59  SSB     7 Mhz P 01/03/24  10:05");
-    const std::vector<std::string> dans_l_ordre{Sel("DL1XYZ"), Sel("F1AB"), Sel("F1ABC"), Sel("F5KLM"), Sel("ON4ABC/P")};
-    for (const auto& ordre : {std::vector<std::size_t>{4, 2, 0, 3, 1}, {3, 1, 4, 2, 0}, {0, 1, 2, 3, 4}}) {
-        std::vector<std::string> log, liste;
-        for (std::size_t i : ordre) {
-            log.push_back(Qso(dans_l_ordre[i].substr(5, 8)));
-            liste.insert(liste.begin() + static_cast<std::ptrdiff_t>(Place_Triee(liste, dans_l_ordre[i])), dans_l_ordre[i]);
-        }
-        EXPECT_EQ(liste, dans_l_ordre);
-        EXPECT_EQ(Lignes_Selection_Triees(log), dans_l_ordre);
-    }
-    // A log saved by an editor that trims trailing blanks: the same QSO, the same label.
     const std::string courte = "01/03/24  10:05  F1ABC         75  JEAN             599 59  SSB     7 Mhz";
     const std::string longue = courte + B(31);
     EXPECT_EQ(Ligne_Selection(courte), Ligne_Selection(longue));
@@ -133,11 +124,10 @@ TEST(Etiquettes, DecalageLuOuEcrit) {
 }
 
 // What a printer with minimum margins cannot reach, by row (above, below, left, right), and the offsets
-// that bring every text back.
+// that bring every text back; row 1 of DP167 too high with no offset is the label window's row.
 TEST(Etiquettes, ZoneImprimable) {
     const Rectangle_mm Cinq{5, 5, 200, 287};
     const std::tuple<Format_Etiquette, std::size_t, Decalage, Rectangle_mm, std::string> table[] = {
-        {Format_Etiquette::DP167, 17, {}, Cinq, "1: 3.50 0.00 0.00 0.00 -> 0.00 3.50"},
         {Format_Etiquette::DP167, 2, {-3, 0}, Cinq, "1: 3.50 0.00 1.54 0.00 -> -1.00 3.50"},
         {Format_Etiquette::L7162, 17, {}, Cinq, ""},
         // Too high by 0.1 mm, but half a millimetre down would put row 8 too low.
@@ -151,6 +141,7 @@ TEST(Etiquettes, ZoneImprimable) {
     }
 }
 
+// Stopping at the pause and the preview's grey outlines are the label window's rows.
 TEST(Etiquettes, ImpressionDesFeuilles) {
     struct Cas {
         const char* nom; int etiquettes; Choix_Etiquettes choix; std::vector<bool> reponses;
@@ -165,14 +156,11 @@ TEST(Etiquettes, ImpressionDesFeuilles) {
         {"16", 16, {L7162, Fr, true}, {}, {}, 1, 96, {"police Courier New", "taille 13", "gras 1", Titre_A, "taille 10",
          "texte 5.65 22.04 " + B(10) + "DMF-123  Ch\xE2teau de Halloy", "gras 0"}, Fin},
         {"17", 17, {}, {}, {}, 2, 108, {}, {"fin", "taille 13", "gras 1", "texte 5.65 17.72   Confirme le QSO avec  F17ABC 75"}},
-        {"20 non", 20, {L7162, Fr, true}, {false}, {"Page suivante ?"}, 1, 96, {}, Fin},
         {"B 20 oui", 20, {Format_Etiquette::DP167, Fr, true}, {true}, {B(15) + "Page suivante ?"}, 2, 120,
          {"police Courier New", "taille 15", "gras 1", "texte 3.29 5.91  Confirme le QSO avec F1ABC 75"}, {}},
         // From the fourth label: the first QSO on the right of row 2, nothing before it.
         {"depuis la 4e", 1, {L7162, Fr, false, 4}, {}, {}, 1, 6,
          {"police Courier New", "taille 13", "gras 1", "texte 107.25 51.62    Confirme le QSO avec F1ABC 75"}, Fin},
-        {"apercu", 1, {L7162, Fr, false, 1, {}, Contours::Gris}, {}, {}, 1, 12,
-         {"police Courier New", "cadre 4.65 12.90 99.10 33.90 gris", "cadre 106.25 12.90 99.10 33.90 gris"}, Fin},
     };
     for (const auto& c : table) {
         std::vector<std::string> lignes, questions;

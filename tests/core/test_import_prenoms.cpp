@@ -1,11 +1,8 @@
 #include "Dossier_Temporaire.h"
 #include "Fichiers_Defaillants.h"
-#include "core/Adif_Complet.h"
 #include "core/Import_Prenoms.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 using namespace Maravel;
 
@@ -115,29 +112,4 @@ TEST(Import_Prenoms, EchecsSansDommage) {
         EXPECT_TRUE(!resultat.Reussi && resultat.Message == message) << resultat.Message;
         EXPECT_EQ(dossier.Lire("Liste_Prenom.txt"), memoire) << message;
     }
-}
-
-// A 10,000-QSO log exported complete, then imported: one line per callsign, first name and department.
-TEST(Import_Prenoms, AllerRetourDUnLogComplet) {
-    Dossier_Temporaire dossier;
-    Systeme_Fichiers_Reel fs;
-    std::string log;
-    for (int n = 0; n < 10'000; ++n) {
-        const int station = (n * 7919) % 3'000;
-        const std::string indicatif = (station % 2 ? "DL" : "F") + std::to_string(station) + "X";
-        const std::string dpt = station % 2 ? "  " : std::to_string(10 + station % 80);
-        log += "01/03/24  10:00  " + indicatif + std::string(14 - indicatif.size(), ' ') + dpt + "  " +
-               Latin1(n < 3'000 ? "HÉLÈNE   " : "JEAN     ") + std::string(8, ' ') +
-               "59  59  SSB     7 Mhz \r\n";
-    }
-    dossier.Ecrire("RT-1.txt", log);
-    const ActivationRecord activation{"F4XYZ", "", "RT-1", "", "2920", "Brest", "", "01/03/24"};
-    ASSERT_TRUE(Exporter_Adif_Complet(fs, dossier.Chemin(), activation, {"RT", false, "1.0.0", {}}).Reussi);
-    EXPECT_TRUE(Importer_Prenoms(fs, dossier.Chemin(), dossier.Fichier("RT-1_complet.adi")).Reussi);
-    const auto memoire = Lire_Lignes(fs, dossier.Chemin() / "Liste_Prenom.txt").lignes;
-    EXPECT_EQ(std::set<std::string>(memoire.begin(), memoire.end()).size(), 3'000u);
-    EXPECT_EQ(std::vector(memoire.begin(), memoire.begin() + 3),
-              (std::vector<std::string>{"F0X          10 HELENE", "DL1919X         HELENE",
-                                        "F838X        48 HELENE"}));
-    EXPECT_EQ(memoire.back(), "DL1081X         HELENE");
 }

@@ -41,7 +41,7 @@ TEST(Ajout_Prenom, RemplaceOuAjouteSelonLeFichier) {
         {Fichier_De({"TK5ABCDEFGHI 2A LUC"}), "TK5ABCDEFGHJ 2B ZO", true,
          Fichier_De({"TK5ABCDEFGHI 2A LUC", "TK5ABCDEFGHJ 2B ZO"})},
         {Anne, Paul, true, Fichier_De({Anne, Paul})},
-        {Fichier_De({"F1ABCDEFGHIJ 75 PAUL"}), "F1ABCDEFGHIJK 13 MARC", false,
+        {Fichier_De({"F1ABCDEFGHIJ 75 PAUL"}), "F1ABCDEFGHIJK    MARC", false,
          Fichier_De({"F1ABCDEFGHIJ 75 PAUL"})}};
     for (const auto& [avant, ligne, fait, apres] : cas) {
         Dossier_Temporaire dossier;

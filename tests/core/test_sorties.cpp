@@ -29,9 +29,6 @@ const ActivationRecord Activation{"F4XYZ", "",      "12345",       "Ch\xE2teau d
 const std::string Titre = "       Ch\xE2teaux le 04/12/26 du 12345 le Ch\xE2teau de Brest par F4XYZ";
 const std::string Entete = "     N\xB0    Date      QTR   Indicatif     Dpt   Prenom     RST R   E   Mode    "
                            "Bande         Observations";
-const std::string Adif_Cw7 =
-    "<call:5>F6ABC<name:4>JEAN<band:3>40m<mode:2>CW<qso_date:8>20060114<time_on:4>0835"
-    "<time_off:4>0835<rst_sent:3>599<rst_rcvd:3>599<state:2>75<comment:8>PORTABLE<eor>";
 const std::string Trafic_Cw7 = "14/01/06  F6ABC       08:35  08:35  75" + Blancs(11) +
                                "7.0 Mhz   CW       59" + Blancs(8) + "59" + Blancs(30) + "JEAN           " +
                                Blancs(9) + "1 " + Blancs(28) + "0   PORTABLE" + Blancs(22) + "*";
@@ -67,9 +64,9 @@ TEST(Sorties, RapportSauvegardeEtImprime) {
     }
 }
 
+// A whole record of a French station is the outputs window's row.
 TEST(Sorties, EnregistrementsAdif) {
     const std::pair<std::string, std::string> cas[] = {
-        {Cw7, Adif_Cw7},
         {Ssb144, "<call:6>ON4XYZ<band:2>2m<mode:3>SSB<qso_date:8>19991231<time_on:4>2359<time_off:4>2359"
                  "<rst_sent:2>57<rst_rcvd:2>59<state:0><comment:0><eor>"},
         {Top160, "<call:4>F5ZZ<name:6>\xC9LO\xCFSE<band:4>160m<mode:3>SSB<qso_date:8>20030201<time_on:4>0405"

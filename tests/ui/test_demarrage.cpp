@@ -43,7 +43,6 @@ private Q_SLOTS:
         const QString bloque = "un fichier porte le nom de ce dossier ou d'un dossier qui le contient.";
         const QList<Cas> cas{
             {"", Aucun, "", {}, ""},
-            {"", Contenu, "pas un verrou", false, vide + pose},
             {"", Lien, "", true, vide + "\nVerrou posé le : inconnue\nVoulez-vous reprendre ce dossier ?"},
             {"", Contenu, "4242\nMaravel_ON\nportable-du-club\n", true, ailleurs + pose},
             {"", Contenu, "2147483647\nMaravel_ON\n" + hote.toUtf8() + "\n", false,
@@ -77,28 +76,25 @@ private Q_SLOTS:
         }
     }
 
-    // A store that cannot be written is told once; the values still hold until the program ends.
+    // A store that cannot be written is told once; the values still hold until the program ends. A store in
+    // a folder not made yet is written.
     void reglages_non_enregistrables() {
-        const QList<std::pair<QString, QString>> cas{
-            {"/Assistant.ini", "un dossier porte le nom de ce fichier"},
-            {"/neuf/Assistant.ini", ""},
-        };
-        for (const auto& [nom, cause] : cas) {
-            Repartir();
-            const QString ini = m_env->Dossier() + nom;
-            QVERIFY(nom != "/Assistant.ini" || QDir().mkdir(ini));
-            auto reglages = std::make_unique<Reglages>(ini);
-            reglages->Signaler_Echecs(m_env->messages);
-            reglages->Ecrire(QStringLiteral("Indicatif"), QStringLiteral("ON4XYZ"));
-            reglages->Ecrire(QStringLiteral("Logger"), QStringLiteral("ON4ABC"));
-            reglages.reset();
-            const QString attendu =
-                "Les réglages ne peuvent pas être enregistrés :\n" + ini + "\n" + cause +
-                ".\nLe programme continue, mais les réglages changés pendant cette session "
-                "seront perdus à sa fermeture.";
-            QCOMPARE(Textes(), cause.isEmpty() ? "" : attendu);
-            QCOMPARE(Reglages(ini).Lire(QStringLiteral("Logger")), QString(cause.isEmpty() ? "ON4ABC" : ""));
+        const QString ini = m_env->Dossier() + "/Assistant.ini",
+                      neuf = m_env->Dossier() + "/neuf/Assistant.ini";
+        QVERIFY(QDir().mkdir(ini));
+        for (const QString& chemin : {ini, neuf}) {
+            Reglages reglages(chemin);
+            reglages.Signaler_Echecs(m_env->messages);
+            reglages.Ecrire(QStringLiteral("Indicatif"), QStringLiteral("ON4XYZ"));
+            reglages.Ecrire(QStringLiteral("Logger"), QStringLiteral("ON4ABC"));
+            QCOMPARE(reglages.Lire(QStringLiteral("Logger")), QStringLiteral("ON4ABC"));
         }
+        QCOMPARE(Textes(),
+                 "Les réglages ne peuvent pas être enregistrés :\n" + ini +
+                     "\nun dossier porte le nom de ce fichier.\nLe programme continue, mais les réglages "
+                     "changés pendant cette session seront perdus à sa fermeture.");
+        QCOMPARE(Reglages(ini).Lire(QStringLiteral("Logger")), QString());
+        QCOMPARE(Reglages(neuf).Lire(QStringLiteral("Logger")), QStringLiteral("ON4ABC"));
     }
 
     // Data go beside a copy that is not installed; never where a program is installed, even for root.

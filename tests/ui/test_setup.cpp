@@ -113,19 +113,6 @@ const std::vector<Cas> Table{
      .fichiers_apres = {{"Liste_Activite.txt",
                          Liste({Moulin_129, QString(Halloy_F).replace("5590  Activation   ", "5591  Activation d ")})},
                         {"DMF-123.txt", ""}}},
-    // The entry window logs into the activation it shows: RAZ does not move it; another activation
-    // reloads it.
-    {.nom = "RAZ puis un QSO, puis une autre activation: chaque QSO dans le log affiche",
-     .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129})}, {"DMF-123.txt", Qso}, {"ONM-0042.txt", ""}},
-     .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "saisie 1", "activer", "clic RAZ", "activer_saisie", "Indi_Q> g4abc\r[F9]",
-         "?Label1=Assistant d'activité de ON4XYZ/P", "activer", "clic Liste_Activite 2", "clic Saisie_des_QSO", "saisie 1",
-         "?Label1=Assistant d'activité de F4ABC", "?Label21=Braine-l'Alleud", "?Label4=1420", "?Num_Q=1",
-         "?Label3=Moulin Moulin de Braine   référence ONM-0042 par F4ABC au log F4ABC", "?focus=Indi_Q",
-         "> g5abc\r[F9]"},
-     .messages = {En_Cours, En_Cours},
-     .attendus = {"Liste_QSO: lignes=1", "Num_Q=2"},
-     .fichiers_apres = {{"DMF-123.txt", Qso + Ligne("01/03/24 14:25 G4ABC - - 59 59 SSB 3.5 |")},
-                        {"ONM-0042.txt", Ligne("01/03/24 14:25 G5ABC - - 59 59 SSB 3.5 |")}, {".txt", Absent}}},
     {.nom = "log impossible a creer: dit, et pas de saisie", .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129})}},
      .reglages = Halloy, .etapes = {"lien DMF-123.txt", "clic Saisie_des_QSO", "saisie 0"},
      .messages = {"Le log de l'activité ne peut pas être créé :..."}},
@@ -138,36 +125,37 @@ const std::vector<Cas> Table{
          "il indique le 01/12/2026 à 01:59 (heure locale), avant même la création de ce programme (le 01/12/2026).\n"
          "Chaque QSO prend sa date et son heure de cette horloge : corrigez la date et l'heure de l'ordinateur.", En_Cours}},
     // Values from the store or from a list line meet the rules of typed ones (26 letters between blanks fit
-    // the commune); a refused one leaves its field empty.
-    {.nom = "valeurs du store refusees", .reglages = {"Nom Activite=Château\r\nFaux", "Indicatif=ON4XYZ/P/MM",
-         "Type Activite=Ch\u0081teau", "Logger=ON4ABC\U0001F600", "Commune=  Sainte-Marie-aux-Chênes-Ou  "},
-     .messages = {Ignore.arg("Le réglage \"Indicatif\"", "10 caracteres maxi"),
-         Ignore.arg("Le réglage \"Logger\"", "il contient un caractère que les fichiers Windows-1252 ne peuvent pas garder"),
+    // the commune); a refused one leaves its field empty. A number whose log would be one of the program's files
+    // is refused from the store too, its message ending once.
+    {.nom = "valeurs du store refusees", .reglages = {"Nom Activite=Château\r\nFaux", "Type Activite=Ch\u0081teau",
+         "N° Activite=Temporaire", "Commune=  Sainte-Marie-aux-Chênes-Ou  "},
+     .messages = {Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1)),
          Ignore.arg("Le réglage \"Nom Activite\"", Controle), Ignore.arg("Le réglage \"Type Activite\"", Controle)},
-     .attendus = {"Activeur Logger Nom_Activite Type_Activite=", "Nom_Commune=  Sainte-Marie-aux-Chênes-Ou  "}},
+     .attendus = {"Num_Activite Nom_Activite Type_Activite=", "Nom_Commune=  Sainte-Marie-aux-Chênes-Ou  ",
+         "$N° Activite=Temporaire"}},
     {.nom = "valeur de la liste refusee", .fichiers = {{"Liste_Activite.txt", Liste({Moulin_129,
          QString(Moulin_129).replace("ONM-0042", "DMF-9   ").replace("Moulin de", "Moulin\tde")})}},
      .etapes = {"clic Liste_Activite 2"}, .messages = {Ignore.arg("Le champ \"Nom de l'Activité\" lu dans Liste_Activite.txt",
          Controle)}, .attendus = {"Nom_Activite=", "Num_Activite=DMF-9"}},
-    // A number whose log would be one of the program's files, from the store, on Enter or at saving.
-    {.nom = "numeros des fichiers du programme refuses", .reglages = Halloy, .etapes = {"Num_Activite> temporaire6\r",
-         "?focus=Num_Activite", "Num_Activite> liste_prenom", "clic Saisie_des_QSO", "?Num_Activite: vert",
-         "?focus=Num_Activite", "ini Setup /N° Activite=Temporaire", "rouvrir"}, .messages = {Du_Programme, Du_Programme,
-         Ignore.arg("Le réglage \"N° Activite\"", Du_Programme.chopped(1))}, .attendus = {"$N° Activite=Temporaire"},
-     .fichiers_apres = {{"Liste_Activite.txt", Absent}, {"LISTE_PRENOM.txt", Absent}, {"Liste_Prenom.txt", Absent}}},
-    // An edit or an insertion is cancelled and said; a typed QSO is dropped only on Yes, No changing nothing,
-    // and kept when the same activation is pressed again.
-    {.nom = "autre activation pendant une edition, une insertion, puis avec un QSO tape: Non puis Oui",
+    // The entry window logs into the activation it shows: RAZ does not move it. An edit or an insertion is
+    // cancelled and said; a QSO typed, if only its callsign, is dropped only on Yes, No changing nothing, and kept
+    // when the same activation is pressed again. The other activation then shows, and logs into, its own.
+    {.nom = "RAZ puis un QSO; autre activation pendant une edition, une insertion, avec un QSO tape: Non puis Oui",
      .fichiers = {{"Liste_Activite.txt", Liste({Halloy_129, Moulin_129})}, {"DMF-123.txt", Qso}, {"ONM-0042.txt", ""}},
-     .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "activer_saisie", "clic Edite_QSO", "activer",
-         "clic Liste_Activite 2", "clic Saisie_des_QSO", "?Status=Modification du QSO n° 1 annulée : passage à l'activité ONM-0042",
+     .reglages = Halloy, .etapes = {"clic Saisie_des_QSO", "saisie 1", "activer", "clic RAZ", "activer_saisie",
+         "Indi_Q> g4abc\r[F9]", "?Label1=Assistant d'activité de ON4XYZ/P", "clic Edite_QSO", "activer",
+         "clic Liste_Activite 2", "clic Saisie_des_QSO", "?Status=Modification du QSO n° 2 annulée : passage à l'activité ONM-0042",
          "activer_saisie", "clic Ajout_QSO", "Indi_Q> g4abc", "activer", "clic Liste_Activite 1", "clic Saisie_des_QSO",
-         "?Status=Ajout d'un QSO annulé : passage à l'activité DMF-123", "activer_saisie", "Indi_Q> f5xyz\r", "> 75\rPAUL",
+         "?Status=Ajout d'un QSO annulé : passage à l'activité DMF-123", "activer_saisie", "Indi_Q> f5xyz",
          "activer", "clic Saisie_des_QSO", "clic Liste_Activite 2", "non", "clic Saisie_des_QSO", "?Indi_Q=F5XYZ",
-         "?Dpt_Q=75", "?Prenom_Q=PAUL", "?Label1=Assistant d'activité de ON4XYZ/P", "?Num_Activite=ONM-0042",
-         "?$N° Activite=DMF-123", "oui", "clic Saisie_des_QSO", "?Indi_Q Prenom_Q="},
+         "?Label1=Assistant d'activité de ON4XYZ/P", "?Num_Activite=ONM-0042",
+         "?$N° Activite=DMF-123", "oui", "clic Saisie_des_QSO", "saisie 1", "?Indi_Q Prenom_Q=", "?Label21=Braine-l'Alleud",
+         "?Label4=1420", "?Num_Q=1", "?Label3=Moulin Moulin de Braine   référence ONM-0042 par F4ABC au log F4ABC",
+         "?focus=Indi_Q", "> g5abc\r[F9]"},
      .messages = {En_Cours, En_Cours, En_Cours, En_Cours, Abandon, Abandon, En_Cours},
-     .attendus = {"Label1=Assistant d'activité de F4ABC"}},
+     .attendus = {"Label1=Assistant d'activité de F4ABC", "Liste_QSO: lignes=1", "Num_Q=2"},
+     .fichiers_apres = {{"DMF-123.txt", Qso + Ligne("01/03/24 14:25 G4ABC - - 59 59 SSB 3.5 |")},
+                        {"ONM-0042.txt", Ligne("01/03/24 14:25 G5ABC - - 59 59 SSB 3.5 |")}, {".txt", Absent}}},
     {.nom = "le store est la section \"Setup \" avec son blanc", .etapes = {"ini Setup/Indicatif=F1", "rouvrir",
          "?Activeur=", "ini_lu Setup /Revision= 1.0.0"}},
     // The question as the operator reads it, in the program's own message box.

@@ -51,11 +51,6 @@ const std::vector<Cas> Menus{
     {.nom = "ADIF et C_Trafic", .fichiers = {{Log, Qso(1)}}, .etapes = {"menu Mnu_ADIF", "menu Mnu_C_Trafic"},
      .messages = {"Le fichier a été crée sous le nom DMF-123.adi", "Le fichier a été crée sous le nom DMF-123.ctf"},
      .fichiers_apres = {{"DMF-123.adi", Adif}, {"DMF-123.ctf", Trafic}}},
-    // The scratch file cannot be written: a folder that is not empty stands in its place (39: ENOTEMPTY).
-    {.nom = "exports echoues: l'ancien fichier entier", .fichiers = {{Log, Qso(1)}, {"DMF-123.adi", "ancien\r\n"},
-         {"DMF-123_01_03_24.txt", "vieux\r\n"}}, .etapes = {"dossier Maravel_ON.brouillon/x", "menu Mnu_ADIF",
-         "menu Mnu_Enr_Log"}, .messages = {"Erreur 39", "Erreur 39"},
-     .fichiers_apres = {{"DMF-123.adi", "ancien\r\n"}, {"DMF-123_01_03_24.txt", "vieux\r\n"}}},
     // Activation "dmf_01_03_24" is registered: its log, in any letter case, is never taken for the report of DMF.
     {.nom = "rapport refuse: il remplacerait le log d'une autre activation", .fichiers = {{"DMF.txt", Qso(1)},
          {"Liste_Activite.txt", "dmf_01_03_24 F4ABC\r\n"}, {"DMF_01_03_24.txt", Cw}}, .etapes = {"autre DMF", "menu Mnu_Enr_Log"},

@@ -11,7 +11,7 @@ namespace {
 const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> Touches{
     {"\r", {Qt::Key_Return, {}}}, {"[Pave]", {Qt::Key_Enter, Qt::KeypadModifier}}, {"[+]", {Qt::Key_Plus, Qt::KeypadModifier}},
     {"[F9]", {Qt::Key_F9, {}}}, {"[F10]", {Qt::Key_F10, {}}}, {"[F11]", {Qt::Key_F11, {}}}, {"[F12]", {Qt::Key_F12, {}}},
-    {"[F13]", {Qt::Key_F13, {}}}, {"[Fin]", {Qt::Key_End, {}}}, {"[Retour]", {Qt::Key_Backspace, {}}},
+    {"[F13]", {Qt::Key_F13, {}}}, {"[Fin]", {Qt::Key_End, {}}}, {"[Haut]", {Qt::Key_Up, {}}}, {"[Retour]", {Qt::Key_Backspace, {}}},
     {"[Espace]", {Qt::Key_Space, {}}}};
 // Each word of a state: the property of widgets and menu items it reads, and the value it stands for.
 const std::map<QString, std::pair<const char*, bool>> Mots{

@@ -11,6 +11,7 @@
 //         "rouvrir"     build the window again on the same folder and store;  "?attendu": check now
 //         other         a verb of the test, named by the first word
 // Typed text: "\r" is Enter; "[Pave]" and "[+]" the keypad's Enter and plus; "[F9]".."[F13]", "[Fin]",
+// "[Haut]",
 // "[Retour]" (Backspace), "[Espace]".
 // Expectations:  "Nom1 Nom2=texte"  each control shows this text (a list: its current line)
 //                "Nom1 Nom2: mots"  each is all of: vert jaune actif inactif visible cache coche decoche
