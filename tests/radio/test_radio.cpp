@@ -59,7 +59,7 @@ const QString Injoignable = "Radio : pas de réponse (liaison impossible ou coup
 
 QString rigctld, rigctl, adresse;
 QProcess* serveur = nullptr;
-QElapsedTimer depuis; // the last stop or start of rigctld
+QElapsedTimer depuis; // the last stop, start or setting of rigctld
 
 bool Ecoute() {
     QTcpSocket essai;
@@ -176,9 +176,11 @@ Scenario Boucle_Reelle([](E& env) {
          serveur->terminate();
          QVERIFY(serveur->waitForFinished()); }},
     {"regler", [](QWidget*, E&, const QString& a) {
+         depuis.start();
          QCOMPARE(QProcess::execute(rigctl, {"-m", "2", "-r", adresse, "F", a.section(' ', 0, 0), "M",
                                              a.section(' ', 1), "0"}), 0); }},
-    // "attendre 3000 Nom=texte": the control shows the text within that many ms of the last stop or start.
+    // "attendre 3000 Nom=texte": the control shows the text within that many ms of the last stop, start or
+    // setting.
     {"attendre", [](QWidget* f, E&, const QString& a) {
          QObject* c = f->findChild<QObject*>(a.section(' ', 1).section('=', 0, 0));
          const auto texte = [c] { auto* l = qobject_cast<QLabel*>(c);
