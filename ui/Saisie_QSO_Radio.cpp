@@ -63,17 +63,15 @@ void Saisie_QSO::Radio_Lue(const Lecture_Radio& lecture) {
     const bool choix_en_cours =
         focus != nullptr && (focus == m_bande_q || focus == m_mode_q || m_bande_q->isAncestorOf(focus) ||
                              m_mode_q->isAncestorOf(focus));
-    const bool bloque = m_modele.Etat() != Maravel::Etat_Saisie::Nouveau_Qso || choix_en_cours;
-    const auto changement =
-        m_suivi_radio.Lire({lecture.hertz, Vers_1252(lecture.mode), lecture.premiere}, bloque);
-    bool pris = false;
+    const auto changement = m_suivi_radio.Lire({lecture.hertz, Vers_1252(lecture.mode), lecture.premiere},
+                                               !m_modele.Prend_La_Radio() || choix_en_cours);
     if (changement.bande) {
-        pris = m_modele.Choisir_Par_Radio(Maravel::Champ_Saisie::Bande_Q, *changement.bande);
+        m_modele.Choisir_Par_Radio(Maravel::Champ_Saisie::Bande_Q, *changement.bande);
     }
     if (changement.mode) {
-        pris = m_modele.Choisir_Par_Radio(Maravel::Champ_Saisie::Mode_Q, *changement.mode) || pris;
+        m_modele.Choisir_Par_Radio(Maravel::Champ_Saisie::Mode_Q, *changement.mode);
     }
-    if (pris) {
+    if (changement.bande || changement.mode) {
         Afficher();
     }
 }
