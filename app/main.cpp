@@ -10,6 +10,9 @@
 #include "ui/Services.h"
 #include "ui/Setup.h"
 #include "ui/Verrou.h"
+#ifdef MARAVEL_HAMLIB
+#include "radio/Radio_Hamlib.h"
+#endif
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -101,6 +104,12 @@ int main(int argc, char* argv[]) {
     services.reseau = &reseau;
     services.date_construction = QDate::fromString(QStringLiteral(MARAVEL_DATE_CONSTRUCTION), Qt::ISODate);
     services.site = QUrl(QStringLiteral(MARAVEL_SITE));
+
+#ifdef MARAVEL_HAMLIB
+    // Before the windows, so that it outlives them and closes the radio's port when the program ends.
+    Radio_Hamlib radio;
+    services.radio = &radio;
+#endif
 
     Sauvegarde_Au_Demarrage(services);
     Setup setup(services);

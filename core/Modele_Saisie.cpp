@@ -372,6 +372,14 @@ void Modele_Saisie::Entree_Champ(Champ_Saisie champ) {
     }
 }
 
+void Modele_Saisie::Choisir_Par_Radio(Champ_Saisie liste, std::string_view texte) {
+    Texte_(liste) = texte;
+    Ecrire_Indice(liste);
+    if (liste == C::Mode_Q && !Champ(C::QRKR_Q).actif) {
+        Rapports_Par_Defaut();
+    }
+}
+
 // The index of the list entry the text names, -1 for a typed text: a restart selects the same.
 void Modele_Saisie::Ecrire_Indice(Champ_Saisie liste) {
     const int indice =

@@ -96,6 +96,11 @@ public:
     void Choisir_Refrappe(bool refrappe);
     void Tic();
     void Recharger_Liste();
+    // A band or a mode read from the radio, taken as if the operator had picked it in its list: the field and
+    // its setting; reports the operator has already reached stay his. Not during an edit or an insertion,
+    // which show the logged QSO's own band and mode.
+    bool Prend_La_Radio() const { return m_etat == Etat_Saisie::Nouveau_Qso; }
+    void Choisir_Par_Radio(Champ_Saisie liste, std::string_view texte);
 
     const Etat_Champ& Champ(Champ_Saisie champ) const { return m_champs[static_cast<std::size_t>(champ)]; }
     // The field to give the focus to, once: after that the operator moves it where he likes.

@@ -328,11 +328,13 @@ std::string Bande_Adif(std::string_view bande_log) {
     }
     // The number is what stands before the unit, as the log right-aligns it in its three columns.
     const auto mhz = Frequence(Sans_Blancs(Colonnes(bande_log, 1, 3)));
-    if (mhz) {
-        for (const auto& bande : Enumeration_Adif) {
-            if (*mhz >= bande.basse && *mhz <= bande.haute) {
-                return std::string(bande.adif);
-            }
+    return mhz ? std::string(Bande_Adif_Mhz(*mhz)) : std::string();
+}
+
+std::string_view Bande_Adif_Mhz(double mhz) {
+    for (const auto& bande : Enumeration_Adif) {
+        if (mhz >= bande.basse && mhz <= bande.haute) {
+            return bande.adif;
         }
     }
     return {};

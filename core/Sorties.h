@@ -51,6 +51,9 @@ std::string Enregistrement_Adif(std::string_view ligne_log);
 // else the band number read as MHz in the ADIF band enumeration; empty when it falls in no band.
 std::string Bande_Adif(std::string_view bande_log);
 
+// The ADIF band whose edges (both included) hold this frequency in MHz; empty when none does.
+std::string_view Bande_Adif_Mhz(double mhz);
+
 // "jj/mm/aa" as "ssaammjj": years 50 to 99 are 19xx, 00 to 49 are 20xx. Empty for a date that cannot be
 // read, rather than a made-up one.
 std::string Date_Adif(std::string_view date);

@@ -5,7 +5,8 @@ set -euo pipefail
 
 paquets=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
          libbenchmark-dev fonts-liberation clang-format xvfb xauth poppler-utils
-         desktop-file-utils appstream dpkg-dev file qt6-translations-l10n lintian tzdata)
+         desktop-file-utils appstream dpkg-dev file qt6-translations-l10n lintian tzdata
+         libhamlib-dev libhamlib-utils qt6-serialport-dev)
 if [ $# -gt 0 ]; then
     paquets=("$@")
 fi

@@ -71,7 +71,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 saisit ses QSO au clavier, champ par champ : chaque QSO validé est écrit
 aussitôt dans le log de l'activation. Le log se corrige, se recherche,
 s'imprime et s'exporte en ADIF ; les étiquettes QSL s'impriment sur quatre
-formats de planches. L'interface est en français.")
+formats de planches. La bande et le mode peuvent suivre la radio (Hamlib).
+L'interface est en français.")
 # The first packaging of this version (a Debian revision, as for any package that is not Debian's own).
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_STRIP_FILES ON)
@@ -82,6 +83,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the fonts are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+# Hamlib and Qt Serial Port come from dpkg-shlibdeps as well; rigctld, to share the radio with other
+# programs through Hamlib's network model, is suggested.
+if(TARGET maravel_radio)
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libhamlib-utils")
+endif()
 include(CPack)
 
 # The menu entry and the AppStream description are checked whenever their validators are installed.

@@ -92,6 +92,9 @@ Saisie_QSO::Saisie_QSO(Services& services, const Source_Activation& setup, QWidg
     m_timer1->start();
 
     Charger();
+    if (m_services.radio != nullptr) {
+        Suivre_Radio(Lire_Reglage_Radio(m_services.reglages, m_services.messages, *m_services.radio));
+    }
 }
 
 void Saisie_QSO::Construire_Controles() {
@@ -358,6 +361,7 @@ void Saisie_QSO::Construire_Menus() {
             Afficher();
         });
     }
+    Construire_Menu_Radio(setup);
 
     QMenu* imprimer = menu("Mnu_Imprimer", QStringLiteral("Imprimer"));
     connect(action(imprimer, "Mnu_Imp_Log", QStringLiteral("le log de l'activité")), &QAction::triggered,

@@ -2,12 +2,14 @@
 // The QSO entry window: the activation being logged, the clock, the entry fields and the log's list. It is
 // a view of the entry model (core/Modele_Saisie): keys and clicks go to the model, and the fields, colours,
 // messages and the list show what the model holds. Its files: the frame, load and clock (Saisie_QSO.cpp),
-// the view of the model (Saisie_QSO_Champs.cpp), the log's outputs (Saisie_QSO_Sorties.cpp), and the search
-// and the Aide menu (Saisie_QSO_Aide.cpp).
+// the view of the model (Saisie_QSO_Champs.cpp), the log's outputs (Saisie_QSO_Sorties.cpp), the search
+// and the Aide menu (Saisie_QSO_Aide.cpp), and the radio (Saisie_QSO_Radio.cpp).
 
 #include "core/Modele_Saisie.h"
 #include "core/Qso.h"
+#include "core/Radio.h"
 #include "ui/Activation_Courante.h"
+#include "ui/Radio.h"
 #include "ui/Services.h"
 
 #include <QMainWindow>
@@ -25,6 +27,7 @@ struct Resultat_Sortie;
 } // namespace Maravel
 
 class Affiche_Log;
+class Choix_Radio;
 class Select_QSO;
 class Mise_a_Jour;
 class Mode_Emploi;
@@ -62,6 +65,10 @@ public:
     void Recharger_Liste();
 
     const Maravel::Modele_Saisie& Modele() const { return m_modele; }
+
+    // A reading of the radio: the status part, and the band and mode it moved, as if the operator had
+    // picked them, unless a logged QSO is edited or inserted or the focus is in the band or the mode.
+    void Radio_Lue(const Lecture_Radio& lecture);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -113,6 +120,15 @@ private:
     void Mnu_Maj_Click();
     void Mnu_A_Propos_Click();
     void Mnu_Dossier_Donnees_Click();
+
+    // The radio.
+    void Construire_Menu_Radio(QMenu* setup);
+    void Suivre_Radio(const Reglage_Radio& reglage);
+    void Mnu_Radio_Click();
+    Reglage_Radio m_reglage_radio;
+    Maravel::Suivi_Radio m_suivi_radio;
+    QLabel* m_etat_radio = nullptr;
+    QPointer<Choix_Radio> m_choix_radio;
 
     Services& m_services;
     Activation_Affichee m_activation;

@@ -94,6 +94,7 @@ Demandes& Demandes_Du_Systeme();
 
 class Impression;
 class Reseau;
+class Radio;
 
 struct Services {
     Messages& messages;
@@ -108,6 +109,7 @@ struct Services {
     bool horloge_signalee = false; // the doubtful clock is told once per run
     Reseau* reseau = nullptr;      // the update page; none: as without a network
     QUrl site{}; // the update page's site when the store names none (set when the program is built)
+    Radio* radio = nullptr; // the radio's band and mode; none in a program built without Hamlib
     Demandes* demandes = &Demandes_Du_Systeme();
 };
 

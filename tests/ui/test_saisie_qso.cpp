@@ -141,10 +141,11 @@ Saisie_QSO "  Maravel    Revision  1.0.0" [Mnu_Fichier Mnu_Setup Mnu_Imprimer Mn
 Mnu_Fichier "Fichiers" [Mnu_ADIF Mnu_ADIF_Complet Mnu_C_Trafic Mnu_Import_Prenoms Mnu_Dossier_Donnees Mnu_Quitter] | Mnu_ADIF "Exporter au format ADIF"
 Mnu_ADIF_Complet "Exporter au format ADIF complet" | Mnu_Import_Prenoms "Importer les prénoms d'un fichier ADIF…"
 Mnu_C_Trafic "Exporter au format C_Trafic" | Mnu_Dossier_Donnees "Ouvrir le dossier des données" | Mnu_Quitter "Quitter"
-Mnu_Setup "Setup" [Mnu_QTR Mnu_Differee Mnu_Refrappe] | Mnu_QTR "QTR" [Mnu_UTC_Oui Mnu_UTC_Non]
+Mnu_Setup "Setup" [Mnu_QTR Mnu_Differee Mnu_Refrappe Mnu_Radio] | Mnu_QTR "QTR" [Mnu_UTC_Oui Mnu_UTC_Non]
 Mnu_UTC_Oui "Heure UTC" coche | Mnu_UTC_Non "Heure Locale"
 Mnu_Differee "Saisie differée" [Mnu_Diff_Non Mnu_Diff_Oui] | Mnu_Diff_Non "NON" coche | Mnu_Diff_Oui "OUI"
 Mnu_Refrappe "Mode Refrappe" [Mnu_Refrappe_Non Mnu_Refrappe_Oui] | Mnu_Refrappe_Non "NON" coche | Mnu_Refrappe_Oui "OUI"
+Mnu_Radio "Radio…" inactif | Etat_Radio "" cache
 Mnu_Imprimer "Imprimer" [Mnu_Imp_Log Mnu_Apercu_Log]
 Mnu_Imp_Log "le log de l'activité" | Mnu_Apercu_Log "Aperçu du log de l'activité"
 Mnu_Sauvegarder "Sauvegarder" [Mnu_Enr_Log] | Mnu_Enr_Log "le log de l'activité"
