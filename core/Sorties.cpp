@@ -2,6 +2,7 @@
 
 #include "core/Colonnes.h"
 #include "core/Journal.h"
+#include "core/Lecture_Adif.h"
 #include "core/Prenoms.h"
 #include "core/Qso.h"
 #include "core/Texte1252.h"
@@ -99,15 +100,6 @@ std::optional<double> Frequence(std::string_view texte) {
         return std::nullopt;
     }
     return mhz;
-}
-
-void Champ_Adif(std::string& enregistrement, std::string_view nom, std::string_view valeur) {
-    enregistrement += '<';
-    enregistrement += nom;
-    enregistrement += ':';
-    enregistrement += std::to_string(valeur.size());
-    enregistrement += '>';
-    enregistrement += valeur;
 }
 
 std::string_view Champ_Lu(std::string_view ligne, Champ_Qso champ) {
@@ -301,20 +293,20 @@ std::vector<std::string> Entete_Adif(const ActivationRecord& activation) {
 std::string Enregistrement_Adif(std::string_view ligne) {
     std::string record;
     record.reserve(200);
-    Champ_Adif(record, "call", Champ_Lu(ligne, Champ_Qso::Indicatif));
+    Ecrire_Champ_Adif(record, "call", Champ_Lu(ligne, Champ_Qso::Indicatif));
     if (const auto prenom = Champ_Lu(ligne, Champ_Qso::Prenom); !prenom.empty()) {
-        Champ_Adif(record, "name", prenom);
+        Ecrire_Champ_Adif(record, "name", prenom);
     }
-    Champ_Adif(record, "band", Bande_Adif(Colonnes(ligne, 67, 7)));
-    Champ_Adif(record, "mode", Champ_Lu(ligne, Champ_Qso::Mode));
-    Champ_Adif(record, "qso_date", Date_Adif(Colonnes(ligne, 1, 8)));
+    Ecrire_Champ_Adif(record, "band", Bande_Adif(Colonnes(ligne, 67, 7)));
+    Ecrire_Champ_Adif(record, "mode", Champ_Lu(ligne, Champ_Qso::Mode));
+    Ecrire_Champ_Adif(record, "qso_date", Date_Adif(Colonnes(ligne, 1, 8)));
     const std::string heure = std::string(Colonnes(ligne, 11, 2)) + std::string(Colonnes(ligne, 14, 2));
-    Champ_Adif(record, "time_on", Sans_Blancs(heure));
-    Champ_Adif(record, "time_off", Sans_Blancs(heure));
-    Champ_Adif(record, "rst_sent", Champ_Lu(ligne, Champ_Qso::Rst_Envoye));
-    Champ_Adif(record, "rst_rcvd", Champ_Lu(ligne, Champ_Qso::Rst_Recu));
-    Champ_Adif(record, "state", Champ_Lu(ligne, Champ_Qso::Departement));
-    Champ_Adif(record, "comment", Champ_Lu(ligne, Champ_Qso::Observations));
+    Ecrire_Champ_Adif(record, "time_on", Sans_Blancs(heure));
+    Ecrire_Champ_Adif(record, "time_off", Sans_Blancs(heure));
+    Ecrire_Champ_Adif(record, "rst_sent", Champ_Lu(ligne, Champ_Qso::Rst_Envoye));
+    Ecrire_Champ_Adif(record, "rst_rcvd", Champ_Lu(ligne, Champ_Qso::Rst_Recu));
+    Ecrire_Champ_Adif(record, "state", Champ_Lu(ligne, Champ_Qso::Departement));
+    Ecrire_Champ_Adif(record, "comment", Champ_Lu(ligne, Champ_Qso::Observations));
     record += "<eor>";
     return record;
 }
