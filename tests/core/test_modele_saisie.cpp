@@ -346,6 +346,9 @@ const std::vector<Cas> Ouverture{
     // A restart after a typed mode or band: the log's last QSO gives it back as typed, each key on its own.
     {.nom = "mode tape: CW du dernier QSO, la bande choisie", .fichiers = {{Log, Ligne("01/03/24 10:07 G4ABC - - 59 59 cw 5.3") + Qso7_CW}},
      .reglages = {"Mode Activite=-1", "Bande Activite=4"}, .attendus = {"Mode_Q=CW", "Bande_Q=14", "QRKR_Q QRKE_Q=599"}},
+    {.nom = "mode du dernier QSO illisible: dit, le champ vide", .fichiers = {{Log, std::string(Qso7_CW).replace(61, 1, "\t")}},
+     .reglages = {"Mode Activite=-1"}, .messages = {"Le champ \"Mode\" du dernier QSO a été ignoré : il contient un caractère "
+         "de contrôle (retour à la ligne, tabulation…). Le champ reste vide."}, .attendus = {"Mode_Q="}},
 };
 
 const std::vector<Cas> Saisie{
